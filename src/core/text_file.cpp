@@ -1,0 +1,59 @@
+#include "core/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+constexpr const char* kCodePage = "windows-31j";
+}
+
+QString from_cp932(const QByteArray& bytes) {
+  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+  return decoder(bytes);
+}
+
+QByteArray to_cp932(const QString& text) {
+  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  return encoder(text);
+}
+
+bool cp932_can_encode(const QString& text) {
+  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  [[maybe_unused]] const QByteArray bytes = encoder(text);
+  return !encoder.hasError();
+}
+
+std::optional<QStringList> read_lines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray all = file.readAll();
+  QStringList lines;
+  qsizetype start = 0;
+  while (start < all.size()) {
+    qsizetype end = all.indexOf('\n', start);
+    const qsizetype next = end < 0 ? all.size() : end + 1;
+    if (end < 0) end = all.size();
+    qsizetype stop = end;
+    if (stop > start && all[stop - 1] == '\r') --stop;
+    lines.append(from_cp932(all.mid(start, stop - start)));
+    start = next;
+  }
+  return lines;
+}
+
+bool write_lines(const QString& path, const QStringList& lines) {
+  QByteArray bytes;
+  for (const QString& line : lines) {
+    bytes += to_cp932(line);
+    bytes += "\r\n";
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}

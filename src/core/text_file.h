@@ -1,0 +1,21 @@
+#pragma once
+// The data files: Windows Japanese code page (CP932), every line ended by CR LF.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Decodes CP932; bytes that are not valid CP932 become a substitute character
+// rather than stopping the decode.
+QString from_cp932(const QByteArray& bytes);
+QByteArray to_cp932(const QString& text);
+// True when every character of text has a CP932 form, so saving loses nothing.
+bool cp932_can_encode(const QString& text);
+
+// Reads the file as lines. CR LF and bare LF both end a line; a missing last
+// line end is accepted. nullopt when the file cannot be opened.
+std::optional<QStringList> read_lines(const QString& path);
+
+// Replaces the file whole (QSaveFile), each line followed by CR LF.
+// False when the file could not be written; the old file is then untouched.
+bool write_lines(const QString& path, const QStringList& lines);

@@ -1,0 +1,76 @@
+#include "core/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QString write_bytes(const QTemporaryDir& dir, const QByteArray& bytes) {
+  const QString path = dir.filePath("f.txt");
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write(bytes);
+  return path;
+}
+
+QByteArray file_bytes(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+TEST(TextFile, ReadsCrLfLfOnlyAndMissingLastLineEnd) {
+  QTemporaryDir dir;
+  const QString path = write_bytes(dir, "one\r\ntwo\nthree");
+  EXPECT_EQ(*read_lines(path), (QStringList{"one", "two", "three"}));
+}
+
+TEST(TextFile, EmptyLinesAreKeptAndEmptyFileHasNone) {
+  QTemporaryDir dir;
+  EXPECT_EQ(*read_lines(write_bytes(dir, "\r\n\r\nx\r\n")), (QStringList{"", "", "x"}));
+  EXPECT_TRUE(read_lines(write_bytes(dir, ""))->isEmpty());
+}
+
+TEST(TextFile, MissingFileIsNotOpened) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(read_lines(dir.filePath("none.txt")).has_value());
+}
+
+TEST(TextFile, DecodesCp932) {
+  QTemporaryDir dir;
+  const QString path = write_bytes(dir, "\x83\x67\x83\x8a\x83\x78\r\n\x82\xa0\r\n");
+  EXPECT_EQ(*read_lines(path), (QStringList{QString::fromUtf8("トリベ"), QString::fromUtf8("あ")}));
+}
+
+TEST(TextFile, InvalidBytesNeitherCrashNorSwallowLaterLines) {
+  QTemporaryDir dir;
+  const QString path = write_bytes(dir, QByteArray("A\xff\x80\xa0\x82\r\nnext\r\n\x82", 14));
+  const QStringList lines = *read_lines(path);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[0].startsWith('A'));
+  EXPECT_EQ(lines[1], "next");
+}
+
+TEST(TextFile, WritesCp932WithCrLfAndReadsBack) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("out.txt");
+  const QStringList lines{QString::fromUtf8("ﾕｰｻﾞｰ休日"), "", "KOZ = 200305"};
+  ASSERT_TRUE(write_lines(path, lines));
+  EXPECT_EQ(file_bytes(path), QByteArray("\xd5\xb0\xbb\xde\xb0\x8b\x78\x93\xfa\r\n\r\nKOZ = 200305\r\n"));
+  EXPECT_EQ(*read_lines(path), lines);
+}
+
+TEST(TextFile, FailedWriteLeavesOldFileAndSaysSo) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(write_lines(dir.filePath("no/such/folder/out.txt"), {"x"}));
+}
+
+TEST(TextFile, TellsWhatCp932CannotHold) {
+  EXPECT_TRUE(cp932_can_encode(QString::fromUtf8("①ｱ漢字～")));
+  EXPECT_FALSE(cp932_can_encode(QString::fromUtf8("😀")));
+  EXPECT_FALSE(cp932_can_encode(QString::fromUtf8("한")));
+}
+
+}  // namespace
