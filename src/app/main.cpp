@@ -1,1 +1,16 @@
-int main() { return 0; }
+// Toribe: starts in the current folder, where its data files live.
+#include <QApplication>
+
+#include "app/startup.h"
+#include "ui/look.h"
+#include "ui/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("toribe");
+  QApplication::setFont(default_font());
+  QtPlatform platform;
+  std::unique_ptr<Program> program = module1_main(platform);
+  if (!program) return 0;
+  return app.exec();
+}

@@ -1,1 +1,39 @@
-int main() { return 0; }
+// toribe-scenario FILE.scn [FILE.scn ...]: runs scenario files, one PASS or FAIL line each.
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "runner.h"
+#include "ui/look.h"
+
+namespace {
+// The offscreen platform's notes about itself would drown the PASS and FAIL lines.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quiet);
+  QApplication app(argc, argv);
+  QApplication::setFont(default_font());
+  if (argc < 2) {
+    fprintf(stderr, "usage: toribe-scenario FILE.scn [FILE.scn ...]\n");
+    return 2;
+  }
+  bool all_passed = true;
+  for (int i = 1; i < argc; ++i) {
+    const QString file = QString::fromLocal8Bit(argv[i]);
+    Runner runner;
+    const QString failure = runner.run(QFileInfo(file).absoluteFilePath());
+    if (failure.isEmpty()) {
+      printf("PASS %s\n", argv[i]);
+    } else {
+      printf("FAIL %s:%s\n", argv[i], qPrintable(failure));
+      all_passed = false;
+    }
+    fflush(stdout);
+  }
+  return all_passed ? 0 : 1;
+}

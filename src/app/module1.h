@@ -1,0 +1,24 @@
+#pragma once
+// The program's public variables: the settings lines and what they mean, and the
+// open flags of the tool windows. One instance lives for the whole run and is
+// handed to every window that reads or writes it.
+#include <QString>
+#include <array>
+
+struct Module1 {
+  // Settings file lines, in file order.
+  QString ini_str;
+  QString ini_koz;
+  QString ini_base;
+  std::array<QString, 9> ini_tor;  // ini_tor1 .. ini_tor9
+
+  qint16 calen_mode = 1;  // 1 normal, 2 user, 3 all calendars
+  qint16 memo_del = 0;    // memo auto-delete: 1 on, 0 off
+  qint16 base_year = 1996;
+  QString load_flag = "1";
+
+  // Tool-window flags: 1 while the window is open.
+  qint16 flg_calc = 0, flg_kansan = 0, flg_syuuki = 0;
+  qint16 flg_meisi = 0, flg_kozu = 0, flg_jyu = 0, flg_nengou = 0, flg_bas = 0;
+  qint16 flg_numbers = 0, flg_zouto = 0, flg_dice = 0, flg_timecal = 0;
+};

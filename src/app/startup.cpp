@@ -1,0 +1,25 @@
+#include "app/startup.h"
+
+#include "app/settings.h"
+#include "core/platform.h"
+#include "core/save.h"
+
+std::unique_ptr<Program> module1_main(Platform& platform) {
+  if (!platform.acquire_instance_lock()) {
+    platform.message("「トリベ」は、すでに起動されています。", MsgButtons::Ok, MsgIcon::Stop,
+                     "toribe");
+    platform.quit();
+    return nullptr;
+  }
+  auto program = std::make_unique<Program>();
+  Module1& m = program->m;
+  m.load_flag = "1";
+  set_ini_defaults(m, platform.today());
+  if (!read_ini(m, kSettingsFile)) tell_write_failure(platform, kSettingsFile);
+  parse_token_string(m);
+  if (pad_token_string(m)) save_ini(m, platform);
+
+  program->main_window = std::make_unique<Toribe>(m, platform);
+  platform.show_main(*program->main_window);
+  return program;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The program's entry routine: refuses a second copy, reads the settings and
+// shows the main window.
+#include <memory>
+
+#include "app/module1.h"
+#include "app/toribe.h"
+
+class Platform;
+
+struct Program {
+  Module1 m;
+  std::unique_ptr<Toribe> main_window;
+};
+
+// Runs the start-up steps. Returns nullptr when another copy is running (after
+// telling the user); the caller then ends the program.
+std::unique_ptr<Program> module1_main(Platform& platform);

@@ -1,0 +1,53 @@
+#pragma once
+// The main window: the month calendar and the frame that opens every tool.
+// Its handlers live beside the subsystem they serve: the grid in
+// calendar/month_grid.cpp, the frame in app/toribe_frame.cpp.
+#include <map>
+#include <memory>
+
+#include "app/module1.h"
+#include "core/form.h"
+
+class Toribe : public Form {
+ public:
+  Toribe(Module1& m, Platform& platform);
+
+  // Loading and window life.
+  void Form_Load();
+  void Form_QueryUnload(bool& cancel);
+
+  // Month grid and navigation.
+  void disp_calen();
+  void holiday_iro();
+  void set_butan();
+  void set_caption();
+  void Command13_MouseDown(int index, int button);
+  void Option1_Click(int index);
+  void save_dat();
+
+  // Opens a tool window modally: its flag (when it has one) set to 1, the window
+  // created when missing.
+  void open_tool(const QString& window_name, qint16 Module1::*flag);
+  Form* tool(const QString& window_name);
+
+  Module1& m;
+
+  // Displayed month and grid state.
+  qint16 cur_year = 0, cur_month = 0, first_col = 0;
+  QString cap_str, cap_back;
+  qint16 set_mode = 0;
+  // Special modes that take over the navigation buttons.
+  qint16 yasumi_mode = 0, kinen_mode = 0, del_mode = 0, memo_mode = 0;
+  qint16 count1_mode = 0, count2_step = 0;
+  QString mode_names[3];
+
+  static constexpr int kNormalHeight = 4950;
+  static constexpr int kTallHeight = 7250;
+
+ protected:
+  void handle(Event& event) override;
+
+ private:
+  void create_controls();
+  std::map<QString, std::unique_ptr<Form>> tools_;
+};

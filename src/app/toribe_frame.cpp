@@ -1,0 +1,78 @@
+// The main window as a frame: loading, closing, the menus and the toolbar.
+#include "app/tool_windows.h"
+#include "app/toribe.h"
+#include "core/platform.h"
+
+Toribe::Toribe(Module1& module1, Platform& platform) : Form("toribe", platform), m(module1) {
+  create_controls();
+}
+
+void Toribe::Form_Load() {
+  m.flg_calc = m.flg_kansan = m.flg_syuuki = 0;
+  m.flg_meisi = m.flg_kozu = m.flg_jyu = m.flg_nengou = m.flg_bas = 0;
+  m.flg_numbers = m.flg_zouto = m.flg_timecal = 0;
+  count1_mode = 0;
+  count2_step = 0;
+  memo_mode = 0;
+
+  mode_names[0] = "通常のカレンダー";
+  mode_names[1] = "ユーザーカレンダー";
+  mode_names[2] = "全カレンダー";
+  c("Label3").fore = kBlack;
+
+  width = 6200;
+  height = kNormalHeight;
+  centre(4);
+
+  const QDate today = platform().today();
+  cur_year = qint16(today.year());
+  cur_month = qint16(today.month());
+  disp_calen();
+
+  const int mode = std::clamp<int>(m.calen_mode, 1, 3);
+  for (int i = 0; i < 3; ++i) c("Option1", i).checked = i == mode - 1;
+  cap_str = mode_names[mode - 1];
+  set_caption();
+  c("mnu_delmemo").checked = m.memo_del == 1;
+  m.load_flag = "0";
+}
+
+void Toribe::Form_QueryUnload(bool& cancel) {
+  const MsgAnswer answer = platform().message("「トリベ」を終了しますか ?", MsgButtons::YesNo,
+                                              MsgIcon::Question, "終　　了");
+  cancel = answer != MsgAnswer::Yes;
+}
+
+Form* Toribe::tool(const QString& window_name) {
+  auto it = tools_.find(window_name);
+  return it == tools_.end() ? nullptr : it->second.get();
+}
+
+void Toribe::open_tool(const QString& window_name, qint16 Module1::*flag) {
+  std::unique_ptr<Form>& window = tools_[window_name];
+  if (!window) window = make_tool_window(window_name, m, platform());
+  if (!window) {
+    tools_.erase(window_name);
+    return;
+  }
+  if (flag) m.*flag = 1;
+  platform().show_modal(*window);
+}
+
+void Toribe::handle(Event& event) {
+  const QString& name = event.name;
+  switch (event.type) {
+    case Event::Load: Form_Load(); break;
+    case Event::QueryUnload:
+      Form_QueryUnload(event.cancel);
+      if (!event.cancel) platform().quit();
+      break;
+    case Event::MouseDown:
+      if (name == "Command13") Command13_MouseDown(event.index, event.button);
+      break;
+    case Event::Click:
+      if (name == "Option1") Option1_Click(event.index);
+      break;
+    default: break;
+  }
+}

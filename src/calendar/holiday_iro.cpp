@@ -1,0 +1,3 @@
+#include "app/toribe.h"
+
+void Toribe::holiday_iro() {}

@@ -1,0 +1,58 @@
+#include "core/form.h"
+
+#include <stdexcept>
+
+#include "core/platform.h"
+
+Control& Form::add(Kind kind, const QString& name, int index) {
+  Control& control = controls_.emplace_back();
+  control.kind = kind;
+  control.name = name;
+  control.index = index;
+  return control;
+}
+
+Control* Form::find(const QString& name, int index) {
+  for (Control& control : controls_)
+    if (control.name == name && control.index == index) return &control;
+  return nullptr;
+}
+
+Control& Form::c(const QString& name, int index) {
+  if (Control* control = find(name, index)) return *control;
+  throw std::logic_error(QString("%1 has no control %2(%3)").arg(name_, name).arg(index).toStdString());
+}
+
+const Control& Form::c(const QString& name, int index) const {
+  return const_cast<Form*>(this)->c(name, index);
+}
+
+Control* Form::find_ref(const QString& ref) {
+  const qsizetype open = ref.indexOf('(');
+  if (open < 0 || !ref.endsWith(')')) return find(ref);
+  bool ok = false;
+  const int index = ref.mid(open + 1, ref.size() - open - 2).toInt(&ok);
+  return ok ? find(ref.left(open), index) : nullptr;
+}
+
+void Form::dispatch(Event& event) { handle(event); }
+
+void Form::show() {
+  if (!loaded) {
+    loaded = true;
+    Event load{Event::Load, name_};
+    handle(load);
+  }
+  visible = true;
+}
+
+void Form::unload() {
+  visible = false;
+  loaded = false;
+  on_unload();
+}
+
+void Form::centre(int top_divisor) {
+  left = (platform_.screen_width() - width) / 2;
+  top = (platform_.screen_height() - height) / top_divisor;
+}

@@ -1,0 +1,166 @@
+#pragma once
+// A form is a window's logic: a plain description of its controls plus one
+// method per event handler. Handlers change the description and call the
+// platform; they never touch a widget. The window layer builds a widget per
+// control, forwards events to dispatch(), and copies the description back.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+  bool system = false;  // the platform's own colour for the role (button text or window)
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+inline constexpr Rgb kSystemColour{0, 0, 0, true};
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kMagenta{255, 0, 255};
+inline constexpr Rgb kCyan{0, 255, 255};
+inline constexpr Rgb kLightYellow{255, 255, 128};
+inline constexpr Rgb kPurple{128, 0, 128};
+
+enum class Kind {
+  Label,
+  Button,
+  TextBox,
+  ListBox,
+  ComboBox,
+  Option,
+  CheckBox,
+  Frame,
+  HScroll,
+  VScroll,
+  Image,
+  Shape,
+  Line,
+  Menu,      // a menu bar title; its items name it as parent
+  MenuItem,
+  ToolButton,  // a toolbar button; index from 1
+};
+
+enum class ImeMode { None, Hiragana, Alphanumeric, Off };
+enum class Align { Left, Center, Right };
+
+struct Font {
+  QString family;  // the design's font name, e.g. "ＭＳ ゴシック"; empty for the default
+  int size = 9;    // points
+  bool bold = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+struct Control {
+  QString name;
+  int index = -1;  // element of a control array, -1 when the control is not one
+  Kind kind = Kind::Label;
+  QString parent;  // enclosing frame (its name, "Frame1") or owning menu
+  QString text;
+  QString tooltip;
+  Rgb fore = kSystemColour;
+  Rgb back = kSystemColour;
+  bool visible = true, enabled = true, locked = false, checked = false;
+  int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the parent
+  QStringList items;  // list and combo box lines
+  int selected = -1;
+  int value = 0, minimum = 0, maximum = 32767, small_change = 1, large_change = 1;  // scroll bars
+  bool multiline = false;
+  bool scrollbars = false;
+  bool sorted = false;
+  bool transparent = false;  // a label drawn without its own background
+  bool border = false;       // labels and images with a fixed single border
+  int max_length = 0;        // text boxes, 0 for no limit
+  int border_width = 1;      // shapes and lines, pixels
+  ImeMode ime = ImeMode::None;
+  Align align = Align::Left;
+  Font font;
+  QString picture;  // resource path of an image or button picture
+  QString shortcut;
+
+  QString ref() const { return index < 0 ? name : QString("%1(%2)").arg(name).arg(index); }
+};
+
+enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+// What a window event tells the form.
+struct Event {
+  enum Type {
+    Load,        // the form is about to be shown
+    Click,       // also: a menu item or toolbar button is chosen
+    DblClick,
+    MouseDown,
+    MouseUp,
+    MouseMove,
+    GotFocus,
+    LostFocus,
+    KeyPress,   // key_ascii may be changed; 0 swallows the key
+    KeyDown,    // key_code may be changed; 0 swallows the key
+    Change,     // text box text changed (the description already holds the new text)
+    Scroll,     // scroll bar value changed (description holds the new value)
+    QueryUnload,  // the close box was pressed; set cancel to keep the window
+  };
+  Type type = Click;
+  QString name;  // control name; the form's own name for form events
+  int index = -1;
+  int button = 1;  // MouseButton value
+  int shift = 0;
+  int key_ascii = 0;
+  int key_code = 0;
+  bool cancel = false;
+};
+
+class Platform;
+
+class Form {
+ public:
+  Form(QString name, Platform& platform) : name_(std::move(name)), platform_(platform) {}
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const QString& name() const { return name_; }
+
+  // Window state.
+  QString caption;
+  int left = 0, top = 0, width = 0, height = 0;  // twips, outer size
+  bool visible = false;
+  bool has_border = true;  // false: a borderless window framed by its own drawing
+  bool loaded = false;
+  Rgb back = kSystemColour;
+
+  Control& add(Kind kind, const QString& name, int index = -1);
+  Control& c(const QString& name, int index = -1);
+  const Control& c(const QString& name, int index = -1) const;
+  Control* find(const QString& name, int index = -1);
+  Control* find_ref(const QString& ref);  // "Label1(3)" or "Text1"
+  std::deque<Control>& controls() { return controls_; }
+  const std::deque<Control>& controls() const { return controls_; }
+
+  // Entry for every window event; handle() does the work.
+  void dispatch(Event& event);
+  // Focus requested by a handler; the window moves the focus and clears it.
+  QString focus_request;
+  QString focused;  // ref of the control that has the focus, kept by the window
+  void set_focus(const QString& name, int index = -1) { focus_request = c(name, index).ref(); }
+
+  // Shows the form (loading it first when it is not loaded) or hides it.
+  void show();
+  void hide() { visible = false; }
+  // Hides the form and forgets its state; the next show() loads it anew.
+  void unload();
+
+  // Centres the window across the screen; top at free height / divisor.
+  void centre(int top_divisor);
+
+ protected:
+  virtual void handle(Event& event) = 0;
+  virtual void on_unload() {}
+  Platform& platform() { return platform_; }
+
+ private:
+  QString name_;
+  Platform& platform_;
+  std::deque<Control> controls_;  // deque: references stay valid as controls are added
+};

@@ -1,0 +1,64 @@
+#pragma once
+// The services the program takes from the system. The Qt implementation lives in
+// src/ui/; ScriptedPlatform answers from a script for the tests.
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+class Form;
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Stop, Question, Exclamation, Information };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+// The application's title, used by message boxes that give none.
+inline const QString kAppTitle = QStringLiteral("toribe");
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual QDateTime now() = 0;
+  QDate today() { return now().date(); }
+
+  // An empty title stands for the application's title.
+  virtual MsgAnswer message(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                            MsgIcon icon = MsgIcon::None, const QString& title = {}) = 0;
+  // Cancel answers an empty text.
+  virtual QString input_box(const QString& prompt, const QString& title = {},
+                            const QString& default_text = {}) = 0;
+
+  // A repeating timer; the tick runs on the user-interface thread.
+  virtual int start_timer(int interval_ms, std::function<void()> tick) = 0;
+  virtual void stop_timer(int id) = 0;
+
+  virtual void beep() = 0;
+  // Screen size in twips.
+  virtual int screen_width() = 0;
+  virtual int screen_height() = 0;
+
+  // False when another copy of the program holds the lock.
+  virtual bool acquire_instance_lock() = 0;
+
+  // Shows a tool window modally: the Qt platform returns when it is closed.
+  virtual void show_modal(Form& form) = 0;
+  // Shows the main window (not modal).
+  virtual void show_main(Form& form) = 0;
+  // Opens the program's help on its contents.
+  virtual void show_help() = 0;
+  // Ends the program.
+  virtual void quit() = 0;
+
+  // The runtime's random sequence: [0, 1), the same sequence at every start.
+  float rnd() { return rnd_.next(); }
+
+ private:
+  // The classic BASIC generator: 24-bit linear congruential, fixed seed.
+  struct Rnd {
+    quint32 state = 0x50000;
+    float next() {
+      state = (state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+      return float(state) / 16777216.0f;
+    }
+  } rnd_;
+};

@@ -1,0 +1,69 @@
+#pragma once
+// The platform for tests: a clock that moves only when told, message and input
+// boxes answered from a queue and recorded, timers fired by advance().
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "core/platform.h"
+
+struct ShownMessage {
+  bool input = false;  // an input box rather than a message box
+  QString text;        // message text, or the input box's prompt
+  QString title;       // as shown: the application's title when none was given
+  MsgIcon icon = MsgIcon::None;
+  MsgButtons buttons = MsgButtons::Ok;
+  QString default_text;
+  bool checked = false;
+};
+
+class ScriptedPlatform : public Platform {
+ public:
+  ScriptedPlatform();
+
+  QDateTime clock;
+  int screen_w = 15360, screen_h = 11520;
+  bool other_instance = false;
+  int beeps = 0;
+  int help_shown = 0;
+  bool quit_called = false;
+  std::deque<QString> answers;  // "ok", "cancel", "yes", "no" or an input-box text
+  std::vector<ShownMessage> shown;
+  // The first problem met while answering (a box with no queued answer).
+  QString fault;
+  // Called when a form is to be shown; the runner creates its window here.
+  std::function<void(Form&)> on_show;
+
+  // Forgets every timer, as when the program ends.
+  void clear_timers() { timers_.clear(); }
+  // Moves the clock forward, firing every timer that falls due, in time order.
+  void advance(qint64 ms);
+
+  QDateTime now() override { return clock; }
+  MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                    const QString& title) override;
+  QString input_box(const QString& prompt, const QString& title,
+                    const QString& default_text) override;
+  int start_timer(int interval_ms, std::function<void()> tick) override;
+  void stop_timer(int id) override;
+  void beep() override { ++beeps; }
+  int screen_width() override { return screen_w; }
+  int screen_height() override { return screen_h; }
+  bool acquire_instance_lock() override { return !other_instance; }
+  void show_modal(Form& form) override;
+  void show_main(Form& form) override;
+  void show_help() override { ++help_shown; }
+  void quit() override { quit_called = true; }
+
+ private:
+  struct Timer {
+    int interval = 0;
+    qint64 due = 0;  // ms since the scripted epoch
+    std::function<void()> tick;
+  };
+  std::map<int, Timer> timers_;
+  int next_timer_ = 1;
+  qint64 elapsed_ = 0;
+};

@@ -1,0 +1,457 @@
+#include "ui/form_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include "ui/look.h"
+#include "ui/shape_widget.h"
+#include "ui/twips.h"
+
+namespace {
+
+// Texts in the description end their lines with CR LF; Qt's editors use LF.
+QString to_widget_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+QString from_widget_text(const QString& text) {
+  return QString(text).replace("\r\n", "\n").replace('\n', "\r\n");
+}
+
+int vb_key_code(int qt_key) {
+  switch (qt_key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Space: return 32;
+    default:
+      if ((qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) || (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z))
+        return qt_key;
+      if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) return 112 + (qt_key - Qt::Key_F1);
+      return 0;
+  }
+}
+
+int vb_button(Qt::MouseButton button) {
+  if (button == Qt::RightButton) return int(MouseButton::Right);
+  if (button == Qt::MiddleButton) return int(MouseButton::Middle);
+  return int(MouseButton::Left);
+}
+
+int vb_shift(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+void set_colours(QWidget* widget, const Control& control) {
+  QPalette palette = widget->palette();
+  palette.setColor(fore_role(widget), to_qcolor(control.fore, QPalette::ButtonText));
+  palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, std::function<void()> after_event)
+    : form_(form), after_event_(std::move(after_event)) {
+  setObjectName(form.name());
+  setFont(default_font());
+  if (!form.has_border) setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+  build();
+  sync();
+}
+
+void FormWindow::build() {
+  client_ = new QWidget(this);
+  client_->setObjectName("client");
+  client_->setMouseTracking(true);
+  client_->installEventFilter(this);
+  setCentralWidget(client_);
+
+  QMap<QString, QMenu*> menus;
+  for (Control& control : form_.controls()) {
+    if (control.kind == Kind::Menu) {
+      QMenu* menu = menuBar()->addMenu(control.text);
+      menu->setObjectName(control.name);
+      menus[control.name] = menu;
+      actions_[control.ref()] = menu->menuAction();
+    } else if (control.kind == Kind::MenuItem) {
+      QAction* action = menus.value(control.parent)->addAction(control.text);
+      action->setObjectName(control.ref());
+      actions_[control.ref()] = action;
+      refs_[action] = control.ref();
+      connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
+    } else if (control.kind == Kind::ToolButton) {
+      if (!toolbar_) {
+        toolbar_ = addToolBar("Toolbar1");
+        toolbar_->setObjectName("Toolbar1");
+        toolbar_->setMovable(false);
+        toolbar_->setIconSize(QSize(16, 16));
+      }
+      QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
+      action->setObjectName(control.ref());
+      actions_[control.ref()] = action;
+      refs_[action] = control.ref();
+      if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(control.ref());
+      connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
+    }
+  }
+  // Frames first, so that their children can be placed inside them.
+  for (int pass = 0; pass < 2; ++pass)
+    for (Control& control : form_.controls()) {
+      const bool frame = control.kind == Kind::Frame;
+      if (control.kind == Kind::Menu || control.kind == Kind::MenuItem ||
+          control.kind == Kind::ToolButton || frame != (pass == 0))
+        continue;
+      QWidget* parent = widgets_.value(control.parent, client_);
+      QWidget* widget = create_widget(control, parent);
+      widget->setObjectName(control.ref());
+      widget->setMouseTracking(true);
+      widget->installEventFilter(this);
+      widgets_[control.ref()] = widget;
+      refs_[widget] = control.ref();
+      if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
+        view->viewport()->installEventFilter(this);
+        view->viewport()->setMouseTracking(true);
+        refs_[view->viewport()] = control.ref();
+      }
+      connect_signals(control, widget);
+    }
+}
+
+QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
+  switch (control.kind) {
+    case Kind::Label: {
+      auto* label = new QLabel(parent);
+      label->setWordWrap(true);
+      return label;
+    }
+    case Kind::Image: {
+      auto* image = new QLabel(parent);
+      image->setScaledContents(true);
+      return image;
+    }
+    case Kind::Button: {
+      auto* button = new QPushButton(parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case Kind::TextBox:
+      if (control.multiline) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setTabChangesFocus(true);
+        if (!control.scrollbars) edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return edit;
+      }
+      return new QLineEdit(parent);
+    case Kind::ListBox: return new QListWidget(parent);
+    case Kind::ComboBox: return new QComboBox(parent);
+    case Kind::Option: {
+      auto* option = new QRadioButton(parent);
+      option->setAutoExclusive(false);
+      return option;
+    }
+    case Kind::CheckBox: return new QCheckBox(parent);
+    case Kind::Frame: return new QGroupBox(parent);
+    case Kind::HScroll: return new QScrollBar(Qt::Horizontal, parent);
+    case Kind::VScroll: return new QScrollBar(Qt::Vertical, parent);
+    case Kind::Shape: return new ShapeWidget(false, parent);
+    case Kind::Line: return new ShapeWidget(true, parent);
+    default: return new QWidget(parent);
+  }
+}
+
+void FormWindow::connect_signals(Control& control, QWidget* widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    connect(edit, &QLineEdit::textChanged, this, [this, &control](const QString& text) {
+      if (syncing_) return;
+      control.text = text;
+      fire(Event::Change, control);
+    });
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, &control, edit] {
+      if (syncing_) return;
+      control.text = from_widget_text(edit->toPlainText());
+      fire(Event::Change, control);
+    });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    connect(combo, &QComboBox::activated, this, [this, &control, combo](int index) {
+      if (syncing_) return;
+      control.selected = index;
+      control.text = combo->itemText(index);
+      fire(Event::Click, control);
+    });
+  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    connect(bar, &QScrollBar::valueChanged, this, [this, &control](int value) {
+      if (syncing_) return;
+      control.value = value;
+      fire(Event::Change, control);
+    });
+  }
+}
+
+void FormWindow::fire(Event event) {
+  form_.dispatch(event);
+  if (after_event_) after_event_();
+}
+
+void FormWindow::fire(Event::Type type, const Control& control) {
+  Event event;
+  event.type = type;
+  event.name = control.name;
+  event.index = control.index;
+  fire(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (syncing_) return false;
+  const bool on_client = watched == client_;
+  Control* control = on_client ? nullptr : form_.find_ref(refs_.value(watched));
+  if (!on_client && !control) return false;
+  Event e;
+  e.name = on_client ? form_.name() : control->name;
+  e.index = on_client ? -1 : control->index;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      e.type = Event::MouseDown;
+      e.button = vb_button(mouse->button());
+      e.shift = vb_shift(mouse->modifiers());
+      if (control && control->kind == Kind::ListBox) {
+        if (auto* list = qobject_cast<QListWidget*>(widgets_.value(control->ref()))) {
+          const int row = list->indexAt(list->viewport()->mapFrom(
+                                            static_cast<QWidget*>(watched), mouse->position().toPoint()))
+                              .row();
+          if (row >= 0) control->selected = row;
+        }
+      }
+      fire(e);
+      return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
+                         control->kind == Kind::ListBox);
+    }
+    case QEvent::MouseButtonRelease: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      e.type = Event::MouseUp;
+      e.button = vb_button(mouse->button());
+      e.shift = vb_shift(mouse->modifiers());
+      fire(e);
+      if (mouse->button() != Qt::LeftButton) return false;
+      if (control && control->kind == Kind::Option) {
+        for (Control& other : form_.controls())
+          if (other.kind == Kind::Option && other.parent == control->parent) other.checked = false;
+        control->checked = true;
+      } else if (control && control->kind == Kind::CheckBox) {
+        control->checked = !control->checked;
+      }
+      if (control && control->kind == Kind::ComboBox) return false;
+      e.type = Event::Click;
+      fire(e);
+      return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
+                         control->kind == Kind::ListBox);
+    }
+    case QEvent::MouseButtonDblClick:
+      e.type = Event::DblClick;
+      fire(e);
+      return false;
+    case QEvent::MouseMove:
+      e.type = Event::MouseMove;
+      fire(e);
+      return false;
+    case QEvent::FocusIn:
+      if (!control) return false;
+      form_.focused = control->ref();
+      e.type = Event::GotFocus;
+      fire(e);
+      return false;
+    case QEvent::FocusOut:
+      if (!control) return false;
+      if (form_.focused == control->ref()) form_.focused.clear();
+      e.type = Event::LostFocus;
+      fire(e);
+      return false;
+    case QEvent::KeyPress:
+      if (!control || watched != widgets_.value(control->ref())) return false;
+      return forward_key(*control, static_cast<QKeyEvent*>(event));
+    default: return false;
+  }
+}
+
+bool FormWindow::forward_key(Control& control, QKeyEvent* key) {
+  Event down;
+  down.type = Event::KeyDown;
+  down.name = control.name;
+  down.index = control.index;
+  down.key_code = vb_key_code(key->key());
+  down.shift = vb_shift(key->modifiers());
+  if (down.key_code != 0) {
+    fire(down);
+    if (down.key_code == 0) return true;
+  }
+  QString text = key->text();
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) text = "\r";
+  if (text.isEmpty()) return false;
+  Event press = down;
+  press.type = Event::KeyPress;
+  press.key_ascii = text[0].unicode();
+  const int typed = press.key_ascii;
+  fire(press);
+  if (press.key_ascii == 0) return true;
+  if (press.key_ascii == typed) return false;
+  // The handler replaced the character: insert its choice instead.
+  const QString replacement(QChar(char16_t(press.key_ascii)));
+  if (auto* edit = qobject_cast<QLineEdit*>(widgets_.value(control.ref()))) edit->insert(replacement);
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widgets_.value(control.ref())))
+    edit->insertPlainText(replacement);
+  return true;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Event query;
+  query.type = Event::QueryUnload;
+  query.name = form_.name();
+  fire(query);
+}
+
+void FormWindow::sync() {
+  syncing_ = true;
+  setWindowTitle(form_.caption);
+  const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
+  if (wanted.size() != size()) resize(wanted.size());
+  if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  for (Control& control : form_.controls()) sync_control(control);
+  if (form_.visible && !isVisible()) show();
+  if (!form_.visible && isVisible()) hide();
+  if (!form_.focus_request.isEmpty()) {
+    if (QWidget* target = widgets_.value(form_.focus_request)) {
+      target->setFocus(Qt::OtherFocusReason);
+      form_.focused = form_.focus_request;
+    }
+    form_.focus_request.clear();
+  }
+  syncing_ = false;
+}
+
+void FormWindow::sync_control(Control& control) {
+  if (QAction* action = actions_.value(control.ref())) {
+    if (control.kind != Kind::ToolButton) action->setText(control.text);
+    action->setToolTip(control.tooltip);
+    if (control.checked) action->setCheckable(true);
+    action->setChecked(control.checked);
+    action->setEnabled(control.enabled);
+    action->setVisible(control.visible);
+    return;
+  }
+  QWidget* widget = widgets_.value(control.ref());
+  if (!widget) return;
+  const QRect geometry(to_px(control.left), to_px(control.top), to_px(control.width),
+                       to_px(control.height));
+  if (widget->geometry() != geometry) widget->setGeometry(geometry);
+  if (widget->isVisibleTo(widget->parentWidget()) != control.visible) widget->setVisible(control.visible);
+  widget->setEnabled(control.enabled);
+  widget->setToolTip(control.tooltip);
+  const QFont font = to_qfont(control.font);
+  if (widget->font() != font) widget->setFont(font);
+  set_colours(widget, control);
+  const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
+                              : control.align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
+                                                              : Qt::AlignLeft | Qt::AlignVCenter;
+
+  if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
+    shape->colour = to_qcolor(control.fore, QPalette::WindowText);
+    shape->pen_width = control.border_width;
+    shape->update();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setAutoFillBackground(!control.transparent && !control.back.system);
+    label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    if (control.kind == Kind::Image) {
+      if (label->property("picture").toString() != control.picture) {
+        label->setPixmap(QPixmap(control.picture));
+        label->setProperty("picture", control.picture);
+      }
+    } else {
+      if (label->text() != to_widget_text(control.text)) label->setText(to_widget_text(control.text));
+      label->setAlignment(align);
+    }
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    if (button->text() != control.text) button->setText(control.text);
+    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
+    button->setChecked(control.checked);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(control.text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (edit->text() != control.text) edit->setText(control.text);
+    edit->setReadOnly(control.locked);
+    edit->setMaxLength(control.max_length > 0 ? control.max_length : 32767);
+    edit->setAlignment(align);
+    edit->setInputMethodHints(control.ime == ImeMode::Alphanumeric
+                                  ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+                                  : Qt::ImhNone);
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (from_widget_text(edit->toPlainText()) != control.text) {
+      edit->setPlainText(to_widget_text(control.text));
+      edit->moveCursor(QTextCursor::End);
+    }
+    edit->setReadOnly(control.locked);
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
+    if (shown != control.items) {
+      list->clear();
+      for (const QString& item : control.items) list->addItem(to_widget_text(item));
+      for (int i = 0; i < list->count(); ++i) list->item(i)->setData(Qt::UserRole, control.items[i]);
+    }
+    if (list->currentRow() != control.selected) list->setCurrentRow(control.selected);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (shown != control.items) {
+      combo->clear();
+      combo->addItems(control.items);
+    }
+    if (combo->currentIndex() != control.selected) combo->setCurrentIndex(control.selected);
+  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    bar->setRange(control.minimum, control.maximum);
+    bar->setSingleStep(control.small_change);
+    bar->setPageStep(control.large_change);
+    if (bar->value() != control.value) bar->setValue(control.value);
+  }
+}
+
+FormWindow& WindowSet::open(Form& form) {
+  for (auto& window : windows_)
+    if (&window->form() == &form) return *window;
+  windows_.push_back(std::make_unique<FormWindow>(form, [this] { sync_all(); }));
+  return *windows_.back();
+}
+
+FormWindow* WindowSet::find(const QString& form_name) const {
+  for (auto& window : windows_)
+    if (window->form().name() == form_name) return window.get();
+  return nullptr;
+}
+
+void WindowSet::sync_all() {
+  for (auto& window : windows_) window->sync();
+}
+
+void WindowSet::close_all() { windows_.clear(); }

@@ -1,0 +1,62 @@
+#pragma once
+// The window of a form: a widget for every control of the description, named
+// after the control ("Label1(3)"), events forwarded to the form, and the
+// description copied back onto the widgets after every event. No behaviour.
+#include <QMainWindow>
+#include <QMap>
+#include <functional>
+
+#include "core/form.h"
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+class FormWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // after_event runs once an event has been handled; it syncs every window.
+  FormWindow(Form& form, std::function<void()> after_event);
+
+  Form& form() { return form_; }
+  // Copies the description onto the widgets (and shows or hides the window).
+  void sync();
+  // The widget or action of a control reference such as "Label1(3)".
+  QWidget* widget(const QString& ref) const { return widgets_.value(ref); }
+  QAction* action(const QString& ref) const { return actions_.value(ref); }
+  QWidget* client() const { return client_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build();
+  QWidget* create_widget(Control& control, QWidget* parent);
+  void connect_signals(Control& control, QWidget* widget);
+  void sync_control(Control& control);
+  void fire(Event event);
+  void fire(Event::Type type, const Control& control);
+  bool forward_key(Control& control, QKeyEvent* key);
+
+  Form& form_;
+  std::function<void()> after_event_;
+  QWidget* client_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QMap<QString, QWidget*> widgets_;
+  QMap<QString, QAction*> actions_;
+  QMap<QObject*, QString> refs_;  // widget or action -> control ref
+  bool syncing_ = false;
+};
+
+// Every open window of the program; keeps them in step with their forms.
+class WindowSet {
+ public:
+  FormWindow& open(Form& form);  // the form's window, created when missing
+  FormWindow* find(const QString& form_name) const;
+  void sync_all();
+  void close_all();
+
+ private:
+  std::vector<std::unique_ptr<FormWindow>> windows_;
+};

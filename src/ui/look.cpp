@@ -1,0 +1,58 @@
+#include "ui/look.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+QColor to_qcolor(const Rgb& rgb, QPalette::ColorRole role) {
+  if (rgb.system) return QApplication::palette().color(role);
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+Rgb to_rgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
+
+namespace {
+bool is_text_entry(const QWidget* widget) {
+  return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
+         qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QComboBox*>(widget);
+}
+}  // namespace
+
+QPalette::ColorRole fore_role(const QWidget* widget) {
+  if (is_text_entry(widget)) return QPalette::Text;
+  if (qobject_cast<const QAbstractButton*>(widget)) return QPalette::ButtonText;
+  return QPalette::WindowText;
+}
+
+QPalette::ColorRole back_role(const QWidget* widget) {
+  if (is_text_entry(widget)) return QPalette::Base;
+  if (qobject_cast<const QAbstractButton*>(widget)) return QPalette::Button;
+  return QPalette::Window;
+}
+
+QFont to_qfont(const Font& font) {
+  static const struct {
+    const char* design;
+    const char* ipa;
+  } kFonts[] = {
+      {"ＭＳ ゴシック", "IPAGothic"},
+      {"ＭＳ Ｐゴシック", "IPAPGothic"},
+      {"ＭＳ 明朝", "IPAMincho"},
+      {"ＭＳ Ｐ明朝", "IPAPMincho"},
+  };
+  QFont result = default_font();
+  for (const auto& entry : kFonts)
+    if (font.family == QString::fromUtf8(entry.design)) result.setFamily(entry.ipa);
+  result.setPointSize(font.size);
+  result.setBold(font.bold);
+  return result;
+}
+
+QFont default_font() {
+  QFont font("IPAPGothic", 9);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Colours, fonts and pictures as the windows show them.
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+#include "core/form.h"
+
+QColor to_qcolor(const Rgb& rgb, QPalette::ColorRole role);
+Rgb to_rgb(const QColor& colour);
+// The colour roles a widget paints its text and background with.
+QPalette::ColorRole fore_role(const QWidget* widget);
+QPalette::ColorRole back_role(const QWidget* widget);
+// The design's Windows font names stand for the IPA fonts.
+QFont to_qfont(const Font& font);
+// The program's default font for every window.
+QFont default_font();

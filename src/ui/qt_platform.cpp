@@ -1,0 +1,119 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "ui/help_window.h"
+#include "ui/twips.h"
+
+namespace {
+QString shown_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+
+MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                              const QString& title) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
+  box.setText(shown_text(text));
+  static const QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                             QMessageBox::Question, QMessageBox::Warning,
+                                             QMessageBox::Information};
+  box.setIcon(kIcons[int(icon)]);
+  switch (buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    default: return buttons == MsgButtons::OkCancel && box.clickedButton() == nullptr
+                        ? MsgAnswer::Cancel
+                        : MsgAnswer::Ok;
+  }
+}
+
+QString QtPlatform::input_box(const QString& prompt, const QString& title,
+                              const QString& default_text) {
+  bool ok = false;
+  const QString answer =
+      QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? kAppTitle : title,
+                            shown_text(prompt), QLineEdit::Normal, default_text, &ok);
+  return ok ? answer : QString();
+}
+
+int QtPlatform::start_timer(int interval_ms, std::function<void()> tick) {
+  auto* timer = new QTimer(qApp);
+  timer->setInterval(interval_ms);
+  QObject::connect(timer, &QTimer::timeout, qApp, [this, tick] {
+    tick();
+    windows_.sync_all();
+  });
+  timer->start();
+  timers_[next_timer_] = timer;
+  return next_timer_++;
+}
+
+void QtPlatform::stop_timer(int id) {
+  if (QTimer* timer = timers_.take(id)) timer->deleteLater();
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+int QtPlatform::screen_width() {
+  return to_twips(QGuiApplication::primaryScreen()->availableGeometry().width());
+}
+
+int QtPlatform::screen_height() {
+  return to_twips(QGuiApplication::primaryScreen()->availableGeometry().height());
+}
+
+bool QtPlatform::acquire_instance_lock() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  lock_ = std::make_unique<QLockFile>(folder + "/toribe.lock");
+  lock_->setStaleLockTime(0);
+  return lock_->tryLock(100);
+}
+
+void QtPlatform::show_modal(Form& form) {
+  form.show();
+  FormWindow& window = windows_.open(form);
+  window.setWindowModality(Qt::ApplicationModal);
+  windows_.sync_all();
+  // Wait here, as a modal window does, until the form hides itself.
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (!form.visible) loop.quit();
+  });
+  poll.start(50);
+  loop.exec();
+  windows_.sync_all();
+}
+
+void QtPlatform::show_main(Form& form) {
+  form.show();
+  windows_.open(form);
+  windows_.sync_all();
+}
+
+void QtPlatform::show_help() {
+  if (!help_) help_ = std::make_unique<HelpWindow>();
+  help_->show();
+  help_->raise();
+}
+
+void QtPlatform::quit() { QApplication::quit(); }

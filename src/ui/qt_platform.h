@@ -1,0 +1,41 @@
+#pragma once
+// The platform on a real desktop.
+#include <QLockFile>
+#include <QMap>
+#include <memory>
+
+#include "core/platform.h"
+#include "ui/form_window.h"
+
+class QTimer;
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  QDateTime now() override;
+  MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                    const QString& title) override;
+  QString input_box(const QString& prompt, const QString& title,
+                    const QString& default_text) override;
+  int start_timer(int interval_ms, std::function<void()> tick) override;
+  void stop_timer(int id) override;
+  void beep() override;
+  int screen_width() override;
+  int screen_height() override;
+  bool acquire_instance_lock() override;
+  void show_modal(Form& form) override;
+  void show_main(Form& form) override;
+  void show_help() override;
+  void quit() override;
+
+  WindowSet& windows() { return windows_; }
+
+ private:
+  WindowSet windows_;
+  std::unique_ptr<QLockFile> lock_;
+  QMap<int, QTimer*> timers_;
+  int next_timer_ = 1;
+  std::unique_ptr<QWidget> help_;
+};

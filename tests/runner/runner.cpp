@@ -1,0 +1,505 @@
+#include "runner.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "core/text_file.h"
+#include "properties.h"
+
+namespace {
+
+QString fail(const QString& expected, const QString& found) {
+  return QString("expected %1, found %2").arg(expected, found);
+}
+
+QWidget* mouse_target(QWidget* widget) {
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) return area->viewport();
+  return widget;
+}
+
+void send_mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button)
+                                                                 : Qt::MouseButtons(Qt::NoButton);
+  QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+void send_key(QWidget* widget, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
+}
+
+struct KeyName {
+  const char* name;
+  int key;
+  const char* text;
+};
+const KeyName kKeys[] = {
+    {"Enter", Qt::Key_Return, "\r"}, {"Tab", Qt::Key_Tab, ""},     {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Left", Qt::Key_Left, ""},      {"Right", Qt::Key_Right, ""}, {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},      {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, ""},  {"Home", Qt::Key_Home, ""},   {"End", Qt::Key_End, ""},
+};
+
+std::optional<QByteArray> from_hex(const QString& hex) {
+  QString digits = hex;
+  digits.remove(' ');
+  if (digits.size() % 2) return std::nullopt;
+  for (QChar ch : digits)
+    if (!ch.isDigit() && !QString("abcdefABCDEF").contains(ch)) return std::nullopt;
+  return QByteArray::fromHex(digits.toLatin1());
+}
+
+QString icon_name(MsgIcon icon) {
+  static const char* kNames[] = {"none", "stop", "question", "exclamation", "information"};
+  return kNames[int(icon)];
+}
+
+QString buttons_name(MsgButtons buttons) {
+  static const char* kNames[] = {"ok", "okcancel", "yesno"};
+  return kNames[int(buttons)];
+}
+
+QString quoted(const QString& text) { return to_value_text(Shown{Shown::Text, text}); }
+
+}  // namespace
+
+Runner::Runner() = default;
+Runner::~Runner() { end_program(); }
+
+QString Runner::path(const QString& name) const { return folder_->filePath(name); }
+
+QString Runner::run(const QString& file) {
+  std::vector<Command> commands;
+  QString error;
+  if (!read_script(file, commands, error)) return error;
+  folder_ = std::make_unique<QTemporaryDir>();
+  QDir::setCurrent(folder_->path());
+  platform_ = std::make_unique<ScriptedPlatform>();
+  windows_ = std::make_unique<WindowSet>();
+  platform_->on_show = [this](Form& form) {
+    FormWindow& window = windows_->open(form);
+    window.sync();
+    QApplication::setActiveWindow(&window);
+  };
+  for (const Command& command : commands) {
+    QString result;
+    try {
+      result = execute(command);
+    } catch (const std::exception& e) {
+      result = QString("the program failed: %1").arg(e.what());
+    }
+    if (result.isEmpty() && !platform_->fault.isEmpty()) result = platform_->fault;
+    if (!result.isEmpty()) {
+      end_program();
+      return QString("%1: %2").arg(command.line).arg(result);
+    }
+  }
+  end_program();
+  return {};
+}
+
+void Runner::end_program() {
+  if (windows_) windows_->close_all();
+  program_.reset();
+  running_ = false;
+  QDir::setCurrent(QDir::tempPath());
+}
+
+void Runner::after_action() {
+  if (windows_) windows_->sync_all();
+  if (platform_->quit_called) {
+    windows_->close_all();
+    program_.reset();
+    running_ = false;
+  }
+}
+
+QString Runner::execute(const Command& command) {
+  const std::vector<Word>& w = command.words;
+  const QString verb = w[0].text;
+  if (verb == "expect") return expect(w, command);
+  if (verb == "dump") {
+    if (w.size() != 2) return "dump takes one reference";
+    Target target;
+    if (QString error = find(w[1].text, target); !error.isEmpty()) return error;
+    const bool window = !target.widget && !target.action;
+    QWidget* shown = window ? target.window : target.widget;
+    for (const QString& line : all_properties(shown, target.action, window))
+      printf("%s.%s\n", qPrintable(w[1].text), qPrintable(line));
+    fflush(stdout);
+    return {};
+  }
+  QString result = act(verb, w, command);
+  if (result.isEmpty()) after_action();
+  return result;
+}
+
+QString Runner::act(const QString& verb, const std::vector<Word>& w, const Command& command) {
+  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
+  if (verb == "today") {
+    const QDate date = QDate::fromString(arg(1), "yyyy-MM-dd");
+    const QTime time = w.size() > 2 ? QTime::fromString(arg(2), "HH:mm:ss") : QTime(9, 0, 0);
+    if (!date.isValid() || !time.isValid()) return "today takes YYYY-MM-DD [HH:MM:SS]";
+    platform_->clock = QDateTime(date, time);
+    return {};
+  }
+  if (verb == "screen") {
+    platform_->screen_w = arg(1).toInt();
+    platform_->screen_h = arg(2).toInt();
+    return {};
+  }
+  if (verb == "file") {
+    QByteArray bytes;
+    for (const QString& line : command.block) bytes += to_cp932(line) + "\r\n";
+    QFile out(path(arg(1)));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+      return "cannot write " + arg(1);
+    return {};
+  }
+  if (verb == "bytes") {
+    const auto bytes = from_hex(arg(2));
+    QFile out(path(arg(1)));
+    if (!bytes || !out.open(QIODevice::WriteOnly)) return "bytes takes NAME HEX";
+    out.write(*bytes);
+    return {};
+  }
+  if (verb == "remove") {
+    QFile::remove(path(arg(1)));
+    return {};
+  }
+  if (verb == "other-instance") {
+    platform_->other_instance = true;
+    return {};
+  }
+  if (verb == "start") {
+    if (running_) return "start while the program is running";
+    platform_->beeps = 0;
+    platform_->quit_called = false;
+    platform_->clear_timers();
+    running_ = true;
+    program_ = module1_main(*platform_);
+    if (!program_) running_ = false;
+    return {};
+  }
+  if (verb == "stop") {
+    windows_->close_all();
+    program_.reset();
+    platform_->clear_timers();
+    running_ = false;
+    return {};
+  }
+  if (verb == "advance") {
+    platform_->advance(arg(1).toLongLong());
+    return {};
+  }
+  if (verb == "answer") {
+    if (w.size() != 2) return "answer takes ok, cancel, yes, no or a string";
+    if (!w[1].quoted && !QStringList{"ok", "cancel", "yes", "no"}.contains(w[1].text))
+      return "answer takes ok, cancel, yes, no or a string";
+    platform_->answers.push_back(w[1].quoted ? w[1].text : w[1].text);
+    if (w[1].quoted && w[1].text == "ok") platform_->answers.back() = "ok";
+    return {};
+  }
+
+  // The rest act on a control or window of the running program.
+  if (!running_) return verb + " while the program is not running";
+  Target target;
+  if (QString error = find(arg(1), target); !error.isEmpty()) return error;
+  if (verb == "close") {
+    if (target.widget || target.action) return "close takes a window";
+    if (!target.window->isVisible()) return "window " + arg(1) + " is not open";
+    target.window->close();
+    return {};
+  }
+  if (QString error = check_usable(target, arg(1)); !error.isEmpty()) return error;
+  QWidget* widget = target.widget;
+  if (verb == "click" || verb == "rclick") {
+    const Qt::MouseButton button = verb == "click" ? Qt::LeftButton : Qt::RightButton;
+    if (target.action) {
+      if (verb == "click") target.action->trigger();
+      return {};
+    }
+    QWidget* at = mouse_target(widget ? widget : target.window->client());
+    QPoint point = at->rect().center();
+    if (target.list_line >= 0) {
+      auto* list = qobject_cast<QListWidget*>(widget);
+      list->scrollToItem(list->item(target.list_line));
+      point = list->visualItemRect(list->item(target.list_line)).center();
+    }
+    send_mouse(at, QEvent::MouseButtonPress, button, point);
+    send_mouse(at, QEvent::MouseButtonRelease, button, point);
+    return {};
+  }
+  if (verb == "point") {
+    QWidget* at = mouse_target(widget ? widget : target.window->client());
+    QMouseEvent move(QEvent::MouseMove, at->rect().center(), at->mapToGlobal(at->rect().center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(at, &move);
+    return {};
+  }
+  if (!widget) return verb + " takes a control";
+  if (verb == "focus" || verb == "type" || verb == "key") {
+    QApplication::setActiveWindow(target.window);
+    widget->setFocus(Qt::OtherFocusReason);
+    if (verb == "focus") return {};
+    if (verb == "key") {
+      for (const KeyName& key : kKeys)
+        if (arg(2) == key.name) {
+          send_key(widget, key.key, QString::fromLatin1(key.text));
+          return {};
+        }
+      return "unknown key " + arg(2);
+    }
+    const QString text = arg(2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' || text[i] == '\n') {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        send_key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, Qt::Key_Return,
+                 "\r");
+        after_action();
+        continue;
+      }
+      QString ch(text[i]);
+      if (text[i].isHighSurrogate() && i + 1 < text.size()) ch += text[++i];
+      const int key = ch.size() == 1 && ch[0].unicode() < 128 ? QKeySequence(ch.toUpper())[0].key()
+                                                               : Qt::Key_unknown;
+      send_key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, key, ch);
+      after_action();
+    }
+    return {};
+  }
+  if (verb == "clear") {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      edit->selectAll();
+      edit->del();
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+      edit->selectAll();
+      edit->textCursor().removeSelectedText();
+    } else {
+      return "clear takes a text box";
+    }
+    return {};
+  }
+  if (verb == "select") {
+    const int k = arg(2).toInt();
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      if (k < 0 || k >= combo->count()) return fail(QString("item %1").arg(k), QString("%1 items").arg(combo->count()));
+      combo->setCurrentIndex(k);
+      emit combo->activated(k);
+      return {};
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+      if (k < 0 || k >= list->count()) return fail(QString("line %1").arg(k), QString("%1 lines").arg(list->count()));
+      list->setCurrentRow(k);
+      if (Control* control = target.window->form().find_ref(widget->objectName())) control->selected = k;
+      return {};
+    }
+    return "select takes a list or combo box";
+  }
+  if (verb == "scroll") {
+    auto* bar = qobject_cast<QScrollBar*>(widget);
+    if (!bar) return "scroll takes a scroll bar";
+    bar->setValue(arg(2).toInt());
+    return {};
+  }
+  return "unknown command " + verb;
+}
+
+QString Runner::find(const QString& ref, Target& target) {
+  if (!windows_) return "no program";
+  const qsizetype dot = ref.indexOf('.');
+  const QString window_name = dot < 0 ? ref : ref.left(dot);
+  target.window = windows_->find(window_name);
+  if (!target.window) return "window " + window_name + " is not open";
+  if (dot < 0) return {};
+  const QString control = ref.mid(dot + 1);
+  target.widget = target.window->widget(control);
+  target.action = target.window->action(control);
+  if (target.widget || target.action) return {};
+  // LIST(K): line K of a list box that is not a control array.
+  const qsizetype open = control.indexOf('(');
+  if (open > 0 && control.endsWith(')')) {
+    auto* list = qobject_cast<QListWidget*>(target.window->widget(control.left(open)));
+    bool ok = false;
+    const int line = control.mid(open + 1, control.size() - open - 2).toInt(&ok);
+    if (list && ok) {
+      if (line < 0 || line >= list->count())
+        return fail(QString("line %1 in %2").arg(line).arg(control.left(open)), QString("%1 lines").arg(list->count()));
+      target.widget = list;
+      target.list_line = line;
+      return {};
+    }
+  }
+  return "no control " + ref;
+}
+
+QString Runner::check_usable(const Target& target, const QString& ref) {
+  if (!target.window->isVisible()) return "window of " + ref + " is not open";
+  if (target.action) {
+    if (!target.action->isEnabled() || !target.action->isVisible())
+      return ref + " is disabled or not visible";
+    return {};
+  }
+  if (target.widget && (!target.widget->isVisible() || !target.widget->isEnabled()))
+    return ref + " is disabled or not visible";
+  return {};
+}
+
+QString Runner::expect(const std::vector<Word>& w, const Command& command) {
+  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
+  const QString what = arg(1);
+  if (what == "message" && w.size() == 3 && w[2].text == "message" && !w[2].quoted) return {};
+  if (what == "no" && arg(2) == "message") {
+    for (const ShownMessage& shown : platform_->shown)
+      if (!shown.checked)
+        return fail("no unchecked message", (shown.input ? "input box " : "message box ") + quoted(shown.text));
+    return {};
+  }
+  if (what == "message" && w.size() >= 3 && w[2].quoted) return expect_box(false, w);
+  if (what == "input" && w.size() >= 3 && w[2].quoted) return expect_box(true, w);
+  if (what == "beeps") {
+    const int n = arg(2).toInt();
+    return platform_->beeps == n ? QString() : fail(QString("%1 beeps").arg(n), QString::number(platform_->beeps));
+  }
+  if (what == "file" || what == "nofile") return expect_file(w, command);
+  if (what == "window") {
+    FormWindow* window = windows_ ? windows_->find(arg(2)) : nullptr;
+    const bool open = window && window->isVisible() && running_;
+    if (arg(3) != "open" && arg(3) != "closed") return "expect window takes open or closed";
+    const bool want = arg(3) == "open";
+    return open == want ? QString() : fail(arg(2) + " " + arg(3), open ? "open" : "closed");
+  }
+  if (what == "running") {
+    const bool want = arg(2) == "true";
+    return running_ == want ? QString() : fail("running " + arg(2), running_ ? "true" : "false");
+  }
+  if (w.size() == 4 && (arg(2) == "=" || arg(2) == "!=")) return expect_property(what, arg(2), w[3]);
+  return "cannot read this expect line";
+}
+
+QString Runner::expect_property(const QString& ref_prop, const QString& op, const Word& value) {
+  const qsizetype dot = ref_prop.lastIndexOf('.');
+  if (dot < 0) return "expect takes WINDOW.CONTROL.PROP or WINDOW.PROP";
+  const QString ref = ref_prop.left(dot);
+  const QString prop = ref_prop.mid(dot + 1);
+  Target target;
+  if (QString error = find(ref, target); !error.isEmpty()) return error;
+  std::optional<Shown> shown;
+  const bool window = !target.widget && !target.action;
+  if (window) shown = window_property(target.window, prop);
+  else if (target.action) shown = action_property(target.action, prop);
+  else shown = widget_property(target.widget, prop);
+  if (!shown) return QString("%1 has no property %2").arg(ref, prop);
+
+  bool equal = false;
+  if (value.quoted) {
+    equal = shown->type == Shown::Text ? shown->text == value.text
+                                       : to_value_text(*shown) == value.text;
+  } else if (value.text == "true" || value.text == "false") {
+    equal = shown->type == Shown::Bool && shown->number == (value.text == "true");
+  } else if (value.text == "system" || value.text.count(',') == 2) {
+    QColor colour;
+    if (value.text == "system") {
+      const QPalette::ColorRole role = prop == "fore" ? QPalette::ButtonText : QPalette::Window;
+      colour = QApplication::palette().color(role);
+    } else {
+      const QStringList parts = value.text.split(',');
+      colour = QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+    }
+    equal = shown->type == Shown::Colour && shown->r == colour.red() && shown->g == colour.green() &&
+            shown->b == colour.blue();
+  } else {
+    bool ok = false;
+    const int number = value.text.toInt(&ok);
+    if (!ok) return "cannot read the value " + value.text;
+    const bool geometry = QStringList{"left", "top", "width", "height"}.contains(prop);
+    equal = shown->type == Shown::Integer &&
+            (geometry ? std::abs(shown->number - number) <= 15 : shown->number == number);
+  }
+  const QString expected_text = value.quoted ? quoted(value.text) : value.text;
+  if (op == "=" && !equal) return fail(ref_prop + " = " + expected_text, to_value_text(*shown));
+  if (op == "!=" && equal) return fail(ref_prop + " != " + expected_text, to_value_text(*shown));
+  return {};
+}
+
+QString Runner::expect_box(bool input, const std::vector<Word>& w) {
+  ShownMessage* oldest = nullptr;
+  for (ShownMessage& shown : platform_->shown)
+    if (!shown.checked && shown.input == input) {
+      oldest = &shown;
+      break;
+    }
+  const QString kind = input ? "input box" : "message box";
+  if (!oldest) return fail(kind + " " + quoted(w[2].text), "none");
+  oldest->checked = true;
+  QString found = quoted(oldest->text) + " title " + quoted(oldest->title);
+  if (!input) found += " icon " + icon_name(oldest->icon) + " buttons " + buttons_name(oldest->buttons);
+  else found += " default " + quoted(oldest->default_text);
+  bool match = oldest->text == w[2].text;
+  for (size_t i = 3; i + 1 < w.size(); i += 2) {
+    const QString key = w[i].text, value = w[i + 1].text;
+    if (key == "title") match = match && oldest->title == value;
+    else if (key == "icon" && !input) match = match && icon_name(oldest->icon) == value;
+    else if (key == "buttons" && !input) match = match && buttons_name(oldest->buttons) == value;
+    else if (key == "default" && input) match = match && oldest->default_text == value;
+    else return "cannot read this expect line at " + key;
+  }
+  if ((w.size() - 3) % 2) return "cannot read this expect line";
+  QString expected = quoted(w[2].text);
+  for (size_t i = 3; i < w.size(); ++i) expected += " " + (w[i].quoted ? quoted(w[i].text) : w[i].text);
+  return match ? QString() : fail(kind + " " + expected, found);
+}
+
+QString Runner::expect_file(const std::vector<Word>& w, const Command& command) {
+  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
+  const QString name = arg(2);
+  QFile file(path(name));
+  const bool exists = file.exists();
+  if (arg(1) == "nofile") return exists ? fail("no file " + name, "the file") : QString();
+  if (!exists || !file.open(QIODevice::ReadOnly)) return fail("file " + name, "no such file");
+  const QByteArray bytes = file.readAll();
+  if (command.has_block) {
+    QString expected;
+    for (const QString& line : command.block) expected += line + "\r\n";
+    const QString found = from_cp932(bytes);
+    if (found == expected) return {};
+    const QStringList found_lines = found.split("\r\n");
+    for (qsizetype i = 0; i < command.block.size(); ++i)
+      if (i >= found_lines.size() || found_lines[i] != command.block[i])
+        return fail(QString("line %1 of %2 = %3").arg(i + 1).arg(name, quoted(command.block[i])),
+                    i < found_lines.size() ? quoted(found_lines[i]) : QString("no such line"));
+    return fail(QString("%1 lines in %2").arg(command.block.size()).arg(name), quoted(found));
+  }
+  const QStringList lines = *read_lines(path(name));
+  if (arg(3) == "line" && arg(5) == "=" && w.size() == 7) {
+    const int k = arg(4).toInt();
+    if (k < 1 || k > lines.size()) return fail(QString("line %1 of %2").arg(k).arg(name), QString("%1 lines").arg(lines.size()));
+    return lines[k - 1] == w[6].text ? QString()
+                                     : fail(QString("line %1 of %2 = %3").arg(k).arg(name, quoted(w[6].text)),
+                                            quoted(lines[k - 1]));
+  }
+  if (arg(3) == "lines" && w.size() == 5) {
+    const int n = arg(4).toInt();
+    return lines.size() == n ? QString() : fail(QString("%1 lines in %2").arg(n).arg(name), QString::number(lines.size()));
+  }
+  if (arg(3) == "bytes" && w.size() >= 5) {
+    QString hex;
+    for (size_t i = 4; i < w.size(); ++i) hex += w[i].text;
+    const auto expected = from_hex(hex);
+    if (!expected) return "cannot read the bytes " + hex;
+    return bytes == *expected ? QString() : fail(name + " bytes " + expected->toHex(' ').toUpper(), bytes.toHex(' ').toUpper());
+  }
+  return "cannot read this expect file line";
+}
