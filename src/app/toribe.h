@@ -15,6 +15,17 @@ class Toribe : public Form {
   // Loading and window life.
   void Form_Load();
   void Form_QueryUnload(bool& cancel);
+  void Form_Click();
+  void Form_MouseMove();
+  void Timer1_Timer();
+  void Toolbar1_ButtonClick(int index);
+  void mnujihou_Click();
+  void mnu_delmemo_Click();
+  // A menu item chosen (toolbar buttons choose the item they stand for).
+  void menu_click(const QString& item);
+  // Asks the closing question and ends the program on Yes.
+  void close_main_window();
+  void jump_to_today();
 
   // Month grid and navigation.
   void disp_calen();
@@ -40,6 +51,8 @@ class Toribe : public Form {
   qint16 yasumi_mode = 0, kinen_mode = 0, del_mode = 0, memo_mode = 0;
   qint16 count1_mode = 0, count2_step = 0;
   QString mode_names[3];
+  qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
+  qint16 holi_years = 10;
 
   static constexpr int kNormalHeight = 4950;
   static constexpr int kTallHeight = 7250;

@@ -14,6 +14,9 @@ void Toribe::Form_Load() {
   count1_mode = 0;
   count2_step = 0;
   memo_mode = 0;
+  holi_years = 10;
+  jihou = 0;
+  jihou_done = 0;
 
   mode_names[0] = "通常のカレンダー";
   mode_names[1] = "ユーザーカレンダー";
@@ -28,6 +31,7 @@ void Toribe::Form_Load() {
   cur_year = qint16(today.year());
   cur_month = qint16(today.month());
   disp_calen();
+  platform().start_timer(500, [this] { Timer1_Timer(); });
 
   const int mode = std::clamp<int>(m.calen_mode, 1, 3);
   for (int i = 0; i < 3; ++i) c("Option1", i).checked = i == mode - 1;
@@ -41,6 +45,32 @@ void Toribe::Form_QueryUnload(bool& cancel) {
   const MsgAnswer answer = platform().message("「トリベ」を終了しますか ?", MsgButtons::YesNo,
                                               MsgIcon::Question, "終　　了");
   cancel = answer != MsgAnswer::Yes;
+}
+
+void Toribe::close_main_window() {
+  bool cancel = false;
+  Form_QueryUnload(cancel);
+  if (!cancel) platform().quit();
+}
+
+void Toribe::Form_Click() { centre(4); }
+
+void Toribe::Form_MouseMove() {
+  if (set_mode == 1) return;
+  c("Text2").visible = false;
+  height = kNormalHeight;
+}
+
+void Toribe::Timer1_Timer() {
+  const QTime time = platform().now().time();
+  c("Label4").text = time.toString("HH:mm:ss");
+  if (jihou != 1) return;
+  if (time.second() == 0 && jihou_done == 0) {
+    platform().beep();
+    jihou_done = 1;
+  } else if (time.second() == 1) {
+    jihou_done = 0;
+  }
 }
 
 Form* Toribe::tool(const QString& window_name) {
@@ -72,6 +102,13 @@ void Toribe::handle(Event& event) {
       break;
     case Event::Click:
       if (name == "Option1") Option1_Click(event.index);
+      else if (name == "Toolbar1") Toolbar1_ButtonClick(event.index);
+      else if (name == this->name()) Form_Click();
+      else if (Control* control = find(name, event.index); control && control->kind == Kind::MenuItem)
+        menu_click(name);
+      break;
+    case Event::MouseMove:
+      if (name == this->name()) Form_MouseMove();
       break;
     default: break;
   }
