@@ -22,11 +22,13 @@ int main(int argc, char* argv[]) {
     fprintf(stderr, "usage: toribe-scenario FILE.scn [FILE.scn ...]\n");
     return 2;
   }
+  // Each scenario moves into a folder of its own: fix the paths first.
+  QStringList files;
+  for (int i = 1; i < argc; ++i) files << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
   bool all_passed = true;
   for (int i = 1; i < argc; ++i) {
-    const QString file = QString::fromLocal8Bit(argv[i]);
     Runner runner;
-    const QString failure = runner.run(QFileInfo(file).absoluteFilePath());
+    const QString failure = runner.run(files[i - 1]);
     if (failure.isEmpty()) {
       printf("PASS %s\n", argv[i]);
     } else {
