@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr int kToolButtonPx = 23;
+
 // Texts in the description end their lines with CR LF; Qt's editors use LF.
 QString to_widget_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
 QString from_widget_text(const QString& text) {
@@ -101,9 +103,11 @@ void FormWindow::build() {
       refs_[action] = control.ref();
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
-      if (!toolbar_) {
-        toolbar_ = addToolBar("Toolbar1");
-        toolbar_->setObjectName("Toolbar1");
+      // The buttons wrap into as many rows as the window's width needs.
+      const int per_row = std::max(1, (to_px(form_.width) - 8) / kToolButtonPx);
+      if (!toolbar_ || toolbar_->actions().size() >= per_row) {
+        if (toolbar_) addToolBarBreak();
+        toolbar_ = addToolBar(control.name);
         toolbar_->setMovable(false);
         toolbar_->setIconSize(QSize(16, 16));
       }

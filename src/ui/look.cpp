@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPlainTextEdit>
 
 QColor to_qcolor(const Rgb& rgb, QPalette::ColorRole role) {
@@ -23,13 +24,14 @@ bool is_text_entry(const QWidget* widget) {
 
 QPalette::ColorRole fore_role(const QWidget* widget) {
   if (is_text_entry(widget)) return QPalette::Text;
-  if (qobject_cast<const QAbstractButton*>(widget)) return QPalette::ButtonText;
+  // Option buttons and check boxes draw their caption as window text.
+  if (qobject_cast<const QPushButton*>(widget)) return QPalette::ButtonText;
   return QPalette::WindowText;
 }
 
 QPalette::ColorRole back_role(const QWidget* widget) {
   if (is_text_entry(widget)) return QPalette::Base;
-  if (qobject_cast<const QAbstractButton*>(widget)) return QPalette::Button;
+  if (qobject_cast<const QPushButton*>(widget)) return QPalette::Button;
   return QPalette::Window;
 }
 

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,7 @@ Runner::~Runner() { end_program(); }
 QString Runner::path(const QString& name) const { return folder_->filePath(name); }
 
 QString Runner::run(const QString& file) {
+  command_file_ = file;
   std::vector<Command> commands;
   QString error;
   if (!read_script(file, commands, error)) return error;
@@ -217,6 +219,12 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (!running_) return verb + " while the program is not running";
   Target target;
   if (QString error = find(arg(1), target); !error.isEmpty()) return error;
+  if (verb == "screenshot") {  // our own: screenshot WINDOW FILE.png, for looking at a window
+    if (target.widget || target.action || w.size() != 3) return "screenshot takes WINDOW FILE";
+    if (!target.window->grab().save(QDir(QFileInfo(command_file_).absolutePath()).absoluteFilePath(arg(2))))
+      return "cannot save " + arg(2);
+    return {};
+  }
   if (verb == "close") {
     if (target.widget || target.action) return "close takes a window";
     if (!target.window->isVisible()) return "window " + arg(1) + " is not open";

@@ -43,4 +43,5 @@ class Runner {
   std::unique_ptr<WindowSet> windows_;
   std::unique_ptr<Program> program_;
   bool running_ = false;
+  QString command_file_;
 };
