@@ -204,6 +204,10 @@ void FormWindow::connect_signals(Control& control, QWidget* widget) {
       control.text = combo->itemText(index);
       fire(Event::Click, control);
     });
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    connect(button, &QPushButton::clicked, this, [this, &control] {
+      if (!syncing_) fire(Event::Click, control);
+    });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     connect(bar, &QScrollBar::valueChanged, this, [this, &control](int value) {
       if (syncing_) return;
@@ -266,7 +270,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       } else if (control && control->kind == Kind::CheckBox) {
         control->checked = !control->checked;
       }
-      if (control && control->kind == Kind::ComboBox) return false;
+      // Buttons report Click through their clicked signal, so the keyboard presses them too.
+      if (control && (control->kind == Kind::ComboBox || control->kind == Kind::Button)) return false;
       e.type = Event::Click;
       fire(e);
       return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
@@ -451,6 +456,12 @@ FormWindow& WindowSet::open(Form& form) {
 FormWindow* WindowSet::find(const QString& form_name) const {
   for (auto& window : windows_)
     if (window->form().name() == form_name) return window.get();
+  return nullptr;
+}
+
+FormWindow* WindowSet::topmost_visible() const {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+    if ((*it)->isVisible()) return it->get();
   return nullptr;
 }
 

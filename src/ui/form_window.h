@@ -54,6 +54,8 @@ class WindowSet {
  public:
   FormWindow& open(Form& form);  // the form's window, created when missing
   FormWindow* find(const QString& form_name) const;
+  // The most recently opened window that is still shown.
+  FormWindow* topmost_visible() const;
   void sync_all();
   void close_all();
 

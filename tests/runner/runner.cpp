@@ -121,6 +121,9 @@ void Runner::end_program() {
 
 void Runner::after_action() {
   if (windows_) windows_->sync_all();
+  // As on a desktop, the window on top takes the keyboard when the active one goes away.
+  if (windows_ && (!QApplication::activeWindow() || !QApplication::activeWindow()->isVisible()))
+    if (FormWindow* top = windows_->topmost_visible()) QApplication::setActiveWindow(top);
   if (platform_->quit_called) {
     windows_->close_all();
     program_.reset();
