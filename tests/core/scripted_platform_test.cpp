@@ -1,0 +1,98 @@
+#include "core/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+#include "core/form.h"
+
+namespace {
+
+TEST(ScriptedPlatform, TimersFireInTimeOrderAndOnlyWhenAdvanced) {
+  ScriptedPlatform platform;
+  QStringList fired;
+  platform.start_timer(500, [&] { fired << "half " + platform.now().toString("ss.zzz"); });
+  platform.start_timer(300, [&] { fired << "third " + platform.now().toString("ss.zzz"); });
+  EXPECT_TRUE(fired.isEmpty());
+  platform.advance(1000);
+  EXPECT_EQ(fired, (QStringList{"third 00.300", "half 00.500", "third 00.600", "third 00.900",
+                                "half 01.000"}));
+  EXPECT_EQ(platform.now().time(), QTime(9, 0, 1));
+}
+
+TEST(ScriptedPlatform, ATimerMayStopItselfWhileFiring) {
+  ScriptedPlatform platform;
+  int ticks = 0;
+  int id = 0;
+  id = platform.start_timer(50, [&] {
+    if (++ticks == 3) platform.stop_timer(id);
+  });
+  platform.advance(1000);
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST(ScriptedPlatform, MessageBoxesTakeQueuedAnswersAndAreRecorded) {
+  ScriptedPlatform platform;
+  platform.answers = {"no", "yes"};
+  EXPECT_EQ(platform.message("a", MsgButtons::YesNo, MsgIcon::Question, "t"), MsgAnswer::No);
+  Platform& base = platform;  // the defaults of the interface
+  EXPECT_EQ(base.message("b", MsgButtons::YesNo), MsgAnswer::Yes);
+  ASSERT_EQ(platform.shown.size(), 2u);
+  EXPECT_EQ(platform.shown[0].title, "t");
+  EXPECT_EQ(platform.shown[1].title, kAppTitle);
+  EXPECT_TRUE(platform.fault.isEmpty());
+}
+
+TEST(ScriptedPlatform, AnOkOnlyBoxNeedsNoAnswerButAQuestionDoes) {
+  ScriptedPlatform platform;
+  Platform& base = platform;
+  EXPECT_EQ(base.message("fine"), MsgAnswer::Ok);
+  EXPECT_TRUE(platform.fault.isEmpty());
+  base.message("sure?", MsgButtons::OkCancel);
+  EXPECT_FALSE(platform.fault.isEmpty());
+}
+
+TEST(ScriptedPlatform, InputBoxCancelAnswersEmpty) {
+  ScriptedPlatform platform;
+  platform.answers = {"", "記念日"};
+  EXPECT_EQ(platform.input_box("p", "t", "d"), "");
+  Platform& base = platform;
+  EXPECT_EQ(base.input_box("p"), "記念日");
+  EXPECT_EQ(platform.shown[0].default_text, "d");
+}
+
+TEST(ScriptedPlatform, RandomSequenceRepeatsAtEveryStart) {
+  ScriptedPlatform first, second;
+  for (int i = 0; i < 100; ++i) {
+    const float r = first.rnd();
+    EXPECT_EQ(r, second.rnd());
+    EXPECT_GE(r, 0.0f);
+    EXPECT_LT(r, 1.0f);
+  }
+}
+
+class Probe : public Form {
+ public:
+  explicit Probe(Platform& p) : Form("probe", p) { add(Kind::Label, "Label1", 3); }
+  int loads = 0;
+
+ protected:
+  void handle(Event& e) override {
+    if (e.type == Event::Load) ++loads;
+  }
+};
+
+TEST(Form, ControlsAreFoundByReferenceAndLoadRunsOncePerShowing) {
+  ScriptedPlatform platform;
+  Probe form(platform);
+  EXPECT_EQ(form.find_ref("Label1(3)"), &form.c("Label1", 3));
+  EXPECT_EQ(form.find_ref("Label1(4)"), nullptr);
+  EXPECT_EQ(form.find_ref("Label1"), nullptr);
+  form.show();
+  form.show();
+  EXPECT_EQ(form.loads, 1);
+  form.unload();
+  EXPECT_FALSE(form.visible);
+  form.show();
+  EXPECT_EQ(form.loads, 2);
+}
+
+}  // namespace
