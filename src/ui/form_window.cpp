@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kToolButtonPx = 23;
-
 // Texts in the description end their lines with CR LF; Qt's editors use LF.
 QString to_widget_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
 QString from_widget_text(const QString& text) {
@@ -103,15 +101,15 @@ void FormWindow::build() {
       refs_[action] = control.ref();
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
-      // The buttons wrap into as many rows as the window's width needs.
-      const int per_row = std::max(1, (to_px(form_.width) - 8) / kToolButtonPx);
-      if (!toolbar_ || toolbar_->actions().size() >= per_row) {
-        if (toolbar_) addToolBarBreak();
-        toolbar_ = addToolBar(control.name);
-        toolbar_->setMovable(false);
-        toolbar_->setIconSize(QSize(16, 16));
-      }
+      if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
       QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
+      // The buttons wrap into as many rows as the window's width needs.
+      if (toolbar_->actions().size() > 1 && toolbar_->sizeHint().width() > to_px(form_.width)) {
+        toolbar_->removeAction(action);
+        addToolBarBreak();
+        toolbar_ = add_toolbar_row(control.name);
+        toolbar_->addAction(action);
+      }
       action->setObjectName(control.ref());
       actions_[control.ref()] = action;
       refs_[action] = control.ref();
@@ -140,6 +138,13 @@ void FormWindow::build() {
       }
       connect_signals(control, widget);
     }
+}
+
+QToolBar* FormWindow::add_toolbar_row(const QString& name) {
+  QToolBar* row = addToolBar(name);
+  row->setMovable(false);
+  row->setIconSize(QSize(16, 16));
+  return row;
 }
 
 QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {

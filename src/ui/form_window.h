@@ -32,6 +32,7 @@ class FormWindow : public QMainWindow {
 
  private:
   void build();
+  QToolBar* add_toolbar_row(const QString& name);
   QWidget* create_widget(Control& control, QWidget* parent);
   void connect_signals(Control& control, QWidget* widget);
   void sync_control(Control& control);

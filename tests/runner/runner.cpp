@@ -308,7 +308,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       if (k < 0 || k >= combo->count()) return fail(QString("item %1").arg(k), QString("%1 items").arg(combo->count()));
       combo->setCurrentIndex(k);
-      emit combo->activated(k);
+      Q_EMIT combo->activated(k);
       return {};
     }
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
