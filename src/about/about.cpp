@@ -1,0 +1,66 @@
+#include "about/about.h"
+
+namespace {
+
+const char* const kProductName = "トリベ";
+const char* const kCredit = "制作　トリベ開発グループ";
+const char* const kWelcome = "何でもあるトリベへようこそ！！";
+
+Control& place(Control& control, int left, int top, int width, int height) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  return control;
+}
+
+}  // namespace
+
+QString version_text(int major, int minor) { return QString("Ver.%1.%2").arg(major).arg(minor); }
+
+frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) {
+  has_border = false;
+  create_controls();
+}
+
+void frmAbout::create_controls() {
+  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, 5700, 3420);
+  frame.fore = {0, 0, 128};
+  frame.border_width = 3;
+  place(add(Kind::Image, "picIcon"), 300, 300, 480, 480).picture = ":/toolbar/24@2x.png";
+  Control& title = place(add(Kind::Label, "lblTitle"), 1080, 240, 4320, 480);
+  title.font = {"ＭＳ 明朝", 18, true};
+  place(add(Kind::Label, "lblVersion"), 1080, 780, 4320, 285);
+  place(add(Kind::Line, "Line1", 0), 240, 1200, 5220, 30).fore = {128, 128, 128};
+  place(add(Kind::Label, "lblDescription"), 1080, 1380, 4320, 900);
+  place(add(Kind::Line, "Line1", 1), 240, 2460, 5220, 30).fore = {128, 128, 128};
+  place(add(Kind::Button, "cmdOK"), 4200, 2700, 1215, 420).text = "OK";
+}
+
+void frmAbout::Form_Load() {
+  caption = QString(kProductName) + "のﾊﾞｰｼﾞｮﾝ情報";
+  c("lblVersion").text = version_text(TORIBE_VERSION_MAJOR, TORIBE_VERSION_MINOR);
+  c("lblTitle").text = "ト リ ベ";
+  c("lblDescription").text = QString(kCredit) + "\r\n\r\n" + kWelcome;
+  width = 5700;
+  height = 3420;
+  centre(4);
+}
+
+void frmAbout::cmdOK_Click() { unload(); }
+
+void frmAbout::handle(Event& event) {
+  switch (event.type) {
+    case Event::Load:
+      Form_Load();
+      break;
+    case Event::QueryUnload:
+      event.cancel = true;
+      break;  // left only through "OK"
+    case Event::Click:
+      if (event.name == "cmdOK") cmdOK_Click();
+      break;
+    default:
+      break;
+  }
+}

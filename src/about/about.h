@@ -1,0 +1,20 @@
+#pragma once
+// The About window: product name, version, credit and welcome lines, OK.
+#include "core/form.h"
+
+// "Ver." with the build's major and minor version: 1.52 -> "Ver.1.52".
+QString version_text(int major, int minor);
+
+class frmAbout : public Form {
+ public:
+  explicit frmAbout(Platform& platform);
+
+  void Form_Load();
+  void cmdOK_Click();
+
+ protected:
+  void handle(Event& event) override;
+
+ private:
+  void create_controls();
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The dice window: a throw tumbles the die picture to 50 places drawn from the
+// runtime's random sequence; the last place is where it rests.
+#include "app/module1.h"
+#include "core/form.h"
+
+class Dice : public Form {
+ public:
+  Dice(Module1& m, Platform& platform);
+  ~Dice() override;
+
+  void Form_Load();
+  void Command2_Click();
+  void Command1_Click();
+  // One jump of a throw in progress.
+  void tumble_step();
+
+  static constexpr int kJumps = 50;
+  static constexpr int kStepMs = 20;  // 50 jumps take about a second
+
+  int jumps_left = 0;      // of the throw in progress
+  int throws_waiting = 0;  // throws asked for while one was still tumbling
+
+ protected:
+  void handle(Event& event) override;
+  void on_unload() override;
+
+ private:
+  void create_controls();
+  void stop_throw();
+  Module1& m_;
+  int timer_ = 0;
+};

@@ -1,0 +1,146 @@
+#include "tools/nengou.h"
+
+#include <algorithm>
+
+#include "core/platform.h"
+#include "tools/era_table.h"
+
+namespace {
+
+constexpr int kFirstYear = 1868, kLastYear = 2191;
+// Years past this change nothing: 平成 ends at era year 200.
+constexpr int kLastShownYear = 2188;
+
+Control& place(Control& control, int left, int top, int width, int height) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  return control;
+}
+
+}  // namespace
+
+nengou::nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {
+  has_border = false;
+  create_controls();
+}
+
+void nengou::create_controls() {
+  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, 3900, 3380);
+  frame.fore = {0, 0, 128};
+  frame.border_width = 3;
+  Control& title = place(add(Kind::Label, "Label1"), 240, 150, 2100, 360);
+  title.text = "年号変換";
+  title.font = {"ＭＳ 明朝", 14, true};
+  place(add(Kind::Label, "Label2"), 2700, 240, 960, 240).text = "Ver.1.00";
+
+  place(add(Kind::Label, "Label3"), 240, 690, 600, 255).text = "西暦";
+  place(add(Kind::TextBox, "Text1"), 900, 630, 900, 330);
+  place(add(Kind::Label, "Label4"), 1860, 690, 300, 255).text = "年";
+  Control& year_bar = place(add(Kind::HScroll, "HScroll1"), 240, 1020, 3420, 255);
+  year_bar.minimum = kFirstYear;
+  year_bar.maximum = kLastYear;
+  year_bar.large_change = 10;
+
+  place(add(Kind::TextBox, "Text3"), 240, 1440, 600, 330);
+  place(add(Kind::TextBox, "Text2"), 900, 1440, 900, 330);
+  place(add(Kind::Label, "Label5"), 1860, 1500, 300, 255).text = "年";
+  Control& era_bar = place(add(Kind::HScroll, "HScroll2"), 240, 1830, 3420, 255);
+  era_bar.minimum = 1;
+  era_bar.maximum = 200;
+  era_bar.large_change = 10;
+
+  for (int i = 0; i < kEraCount; ++i)
+    place(add(Kind::Option, "Option1", i), 240 + i * 870, 2220, 840, 300).text = kEras[i].name;
+
+  place(add(Kind::Label, "Label6"), 240, 2790, 600, 255).text = "年齢";
+  place(add(Kind::TextBox, "Text4"), 900, 2730, 900, 330);
+  place(add(Kind::Button, "Command1"), 2640, 2700, 1020, 420).text = "戻る";
+
+  for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
+    c(name).locked = true;
+    c(name).align = Align::Right;
+  }
+}
+
+void nengou::Form_Load() {
+  width = 3900;
+  height = 3380;
+  const int year = std::clamp(platform().today().year(), kFirstYear, kLastShownYear);
+  c("HScroll1").value = year;
+  c("Text1").text = QString::number(year);
+  henkan1();
+  centre(4);
+}
+
+void nengou::HScroll1_Change() {
+  const int year = c("HScroll1").value;
+  if (year > kLastShownYear) return;
+  c("Text1").text = QString::number(year);
+  henkan1();
+}
+
+void nengou::henkan1() {
+  const int year = c("HScroll1").value;
+  const int era = era_of_year(year);
+  c("Text3").text = kEras[era].name;
+  c("Text2").text = QString::number(era_year(era, year));
+  c("HScroll2").value = era_year(era, year);
+  for (int i = 0; i < kEraCount; ++i) c("Option1", i).checked = i == era;
+  era_type = qint16(era);
+  show_age();
+}
+
+void nengou::HScroll2_Change() {
+  c("Text2").text = QString::number(c("HScroll2").value);
+  henkan2();
+}
+
+void nengou::Option1_Click(int index) {
+  if (index < 0 || index >= kEraCount) return;
+  era_type = qint16(index);
+  henkan2();
+}
+
+void nengou::henkan2() {
+  const int year = western_year(era_type, c("HScroll2").value);
+  c("Text3").text = kEras[era_type].name;
+  c("Text1").text = QString::number(year);
+  // Moving the year bar shows the year in the era that really holds it.
+  c("HScroll1").value = year;
+  HScroll1_Change();
+}
+
+void nengou::show_age() {
+  const int age = platform().today().year() - c("Text1").text.toInt();
+  c("Text4").text = QString::number(age) + "歳";
+}
+
+void nengou::Command1_Click() {
+  m_.flg_nengou = 0;
+  unload();
+}
+
+void nengou::handle(Event& event) {
+  const QString& name = event.name;
+  switch (event.type) {
+    case Event::Load:
+      Form_Load();
+      break;
+    case Event::QueryUnload:
+      event.cancel = true;
+      break;  // left only through "戻る"
+    case Event::Change:
+    case Event::Scroll:
+      if (name == "HScroll1") HScroll1_Change();
+      if (name == "HScroll2") HScroll2_Change();
+      break;
+    case Event::Click:
+      if (name == "Option1") Option1_Click(event.index);
+      if (name == "Command1") Command1_Click();
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The era window: a Western year and an era year chosen with two scroll bars and
+// the era buttons, each shown in the other's terms, with the age this year.
+#include "app/module1.h"
+#include "core/form.h"
+
+class nengou : public Form {
+ public:
+  nengou(Module1& m, Platform& platform);
+
+  void Form_Load();
+  void henkan1();
+  void henkan2();
+  void HScroll1_Change();
+  void HScroll2_Change();
+  void Option1_Click(int index);
+  void Command1_Click();
+
+  qint16 era_type = 3;
+
+ protected:
+  void handle(Event& event) override;
+
+ private:
+  void create_controls();
+  void show_age();
+  Module1& m_;
+};

@@ -1,0 +1,150 @@
+#include "tools/numbers.h"
+
+#include "core/half_width.h"
+#include "core/platform.h"
+
+namespace {
+
+const char* const kStill = "○";
+const char* const kSpinning = "●";
+constexpr int kTickMs = 50;
+
+QString digit_box(int k) { return QString("Text%1").arg(k); }
+QString stop_button(int k) { return QString("Command%1").arg(k); }
+
+Control& place(Control& control, int left, int top, int width, int height) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  return control;
+}
+
+}  // namespace
+
+number::number(Module1& m, Platform& platform) : Form("number", platform), m_(m) {
+  create_controls();
+}
+
+number::~number() { stop_timers(); }
+
+void number::create_controls() {
+  caption = "ナンバーズ大予想";
+  Control& motto = place(add(Kind::Label, "Label1"), 360, 120, 3255, 360);
+  motto.font = {"ＭＳ 明朝", 12, true};
+  motto.fore = {0, 0, 160};
+  motto.align = Align::Center;
+  for (int k = 1; k <= kPlaces; ++k) {
+    Control& digit = place(add(Kind::TextBox, digit_box(k)), 360 + (k - 1) * 1200, 600, 855, 735);
+    digit.locked = true;
+    digit.align = Align::Center;
+    digit.font = {"ＭＳ ゴシック", 28, true};
+    place(add(Kind::Button, stop_button(k)), 360 + (k - 1) * 1200, 1440, 855, 420);
+  }
+  place(add(Kind::Button, "Command4"), 360, 2040, 1455, 480).text = "ＳＴＡＲＴ";
+  Control& round = place(add(Kind::TextBox, "Text4"), 1920, 2100, 615, 360);
+  round.locked = true;
+  round.align = Align::Center;
+  place(add(Kind::Button, "Command5"), 2760, 2040, 855, 480).text = "Ｅ　Ｎ　Ｄ";
+  place(add(Kind::TextBox, "Text5"), 360, 2700, 3255, 360).locked = true;
+}
+
+void number::Form_Load() {
+  stop_timers();
+  spin = {};
+  pick = {};
+  round_no = 0;
+  c("Label1").text = "自の運は自ら開こう！";
+  for (int k = 1; k <= kPlaces; ++k) {
+    c(digit_box(k)).text = "０";
+    c(stop_button(k)).text = kStill;
+  }
+  c("Text4").text = "0";
+  c("Text5").text = "トライアルは１０回";
+  width = 4080;
+  height = 3690;
+  centre(4);
+}
+
+bool number::spinning() const {
+  for (int k = 1; k <= kPlaces; ++k)
+    if (c(stop_button(k)).text != kStill) return true;
+  return false;
+}
+
+void number::Command4_Click() {
+  if (spinning()) return;
+  for (int k = 1; k <= kPlaces; ++k) c(stop_button(k)).text = kSpinning;
+  set_focus("Command1");
+  for (int k = 1; k <= kPlaces; ++k)
+    timer_[k - 1] = platform().start_timer(kTickMs, [this, k] { Timer_Timer(k); });
+  ++round_no;
+  c("Text4").text = QString::number(round_no);
+  c("Text5").text = "今回は当たりますように！！";
+}
+
+void number::Timer_Timer(int k) {
+  qint16& counter = spin[k - 1];
+  c(digit_box(k)).text = QString::number(counter);
+  counter = qint16(counter == 9 ? 0 : counter + 1);
+}
+
+void number::Command_Click(int k) {
+  Control& button = c(stop_button(k));
+  if (button.text != kSpinning) return;
+  platform().stop_timer(timer_[k - 1]);
+  timer_[k - 1] = 0;
+  button.text = kStill;
+  // The digit that would have come next ("０" before the first tick reads 0).
+  const int shown =
+      c(digit_box(k)).text.isEmpty() ? 0 : to_half_width(c(digit_box(k)).text).toInt();
+  if (round_no >= 1 && round_no <= kRounds) pick[round_no - 1][k - 1] = qint16((shown + 1) % 10);
+  if (!spinning()) rec_dat();
+}
+
+void number::rec_dat() {
+  if (round_no != kRounds) return;
+  int digits[kPlaces];
+  for (int place = 0; place < kPlaces; ++place) digits[place] = most_frequent_digit(pick, place);
+  platform().message("集計終了");
+  for (int k = 1; k <= kPlaces; ++k) c(digit_box(k)).text = QString::number(digits[k - 1]);
+  round_no = 0;
+  c("Text4").text = "0";
+  c("Text5").text = "今回の当たりはこれだ？？";
+}
+
+void number::Command5_Click() {
+  m_.flg_numbers = 0;
+  unload();
+}
+
+void number::stop_timers() {
+  for (int& id : timer_)
+    if (id) {
+      platform().stop_timer(id);
+      id = 0;
+    }
+}
+
+void number::on_unload() { stop_timers(); }
+
+void number::handle(Event& event) {
+  const QString& name = event.name;
+  switch (event.type) {
+    case Event::Load:
+      Form_Load();
+      break;
+    case Event::QueryUnload:
+      Command5_Click();
+      break;  // the close box ends the game too
+    case Event::Click:
+      if (name == "Command1") Command_Click(1);
+      if (name == "Command2") Command_Click(2);
+      if (name == "Command3") Command_Click(3);
+      if (name == "Command4") Command4_Click();
+      if (name == "Command5") Command5_Click();
+      break;
+    default:
+      break;
+  }
+}
