@@ -1,0 +1,251 @@
+// The Calculator window: its controls, loading into one of three faces, closing,
+// and the routing of events to the key handlers.
+#include "calculator/calculator_form.h"
+
+#include "core/platform.h"
+
+namespace {
+
+constexpr int kColumns[] = {360, 960, 1560, 2160, 2760};
+constexpr int kRows[] = {720, 1200, 1680, 2160, 2640};
+constexpr int kKeyWidth = 490, kKeyHeight = 400, kWideKey = 1100;
+constexpr int kDisplayHeight = 375;
+
+struct KeyPlace {
+  const char* name;
+  int index;
+  const char16_t* caption;
+  int row, column;
+};
+
+// The shared keypad, row by row as the user sees it.
+constexpr KeyPlace kKeys[] = {
+    {"Command10", -1, u"M+", 0, 0}, {"Command11", -1, u"M-", 0, 1}, {"Command12", -1, u"MC", 0, 2},
+    {"Command8", -1, u"CE", 0, 3},  {"Command7", -1, u"Ｃ", 0, 4},  {"Command1", 7, u"7", 1, 0},
+    {"Command1", 8, u"8", 1, 1},    {"Command1", 9, u"9", 1, 2},    {"Command13", -1, u"√", 1, 3},
+    {"Command14", -1, u"％", 1, 4}, {"Command1", 4, u"4", 2, 0},    {"Command1", 5, u"5", 2, 1},
+    {"Command1", 6, u"6", 2, 2},    {"Command5", -1, u"×", 2, 3},   {"Command6", -1, u"÷", 2, 4},
+    {"Command1", 1, u"1", 3, 0},    {"Command1", 2, u"2", 3, 1},    {"Command1", 3, u"3", 3, 2},
+    {"Command2", -1, u"+", 3, 3},   {"Command3", -1, u"-", 3, 4},   {"Command1", 0, u"0", 4, 0},
+    {"Command1", 10, u"．", 4, 1},  {"Command9", -1, u"±", 4, 2},   {"Command4", -1, u"=", 4, 3},
+};
+
+void place(Control& control, int left, int top, int width, int height) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+}
+
+}  // namespace
+
+Calculator::Calculator(Module1& module1, Platform& platform)
+    : Form("Calculator", platform), m(module1) {
+  // The tables live as long as this window object, which the main window keeps for the run.
+  read_kan(kan_tbl);
+  read_syu(syu);
+  create_controls();
+  restore_design();
+}
+
+void Calculator::create_controls() {
+  // Order matters for overlap: later controls lie on top, so the widened "表示"
+  // key covers "±" and the element lines cover the right-hand keys.
+  add(Kind::Shape, "Shape1");
+  add(Kind::Shape, "Shape3");
+  for (int n = 2; n <= 14; ++n) add(Kind::Button, QString("Command%1").arg(n));
+  for (int i = 0; i <= 10; ++i) add(Kind::Button, "Command1", i);
+  for (int n = 1; n <= 7; ++n) add(Kind::TextBox, QString("Text%1").arg(n));
+  add(Kind::ComboBox, "Combo1");
+  add(Kind::Frame, "Frame1");
+  for (int i = 0; i <= 9; ++i) add(Kind::Option, "Option1", i).parent = "Frame1";
+}
+
+// Every showing starts from the window's designed look (the calculator layout),
+// whatever face the previous showing left behind.
+void Calculator::restore_design() {
+  for (Control& control : controls()) {
+    Control fresh;
+    fresh.name = control.name;
+    fresh.index = control.index;
+    fresh.kind = control.kind;
+    fresh.parent = control.parent;
+    control = fresh;
+  }
+  caption.clear();
+  width = 3720;
+  height = 3900;
+
+  place(c("Shape1"), 240, 120, 3150, 3100);
+  place(c("Shape3"), 285, 165, 3160, 3135);
+  for (const KeyPlace& key : kKeys) {
+    Control& button = c(key.name, key.index);
+    button.text = QString::fromUtf16(key.caption);
+    const bool equals = QString(key.name) == "Command4";
+    place(button, kColumns[key.column], kRows[key.row], equals ? kWideKey : kKeyWidth, kKeyHeight);
+  }
+
+  Control& display = c("Text1");
+  place(display, 960, 240, 2295, kDisplayHeight);
+  display.text = "0";
+  display.align = Align::Right;
+  Control& indicator = c("Text2");
+  place(indicator, 360, 240, 495, kDisplayHeight);
+  indicator.align = Align::Center;
+  for (int n = 1; n <= 7; ++n) c(QString("Text%1").arg(n)).locked = true;
+  for (int n = 3; n <= 7; ++n) {
+    Control& line = c(QString("Text%1").arg(n));
+    place(line, 2160, kRows[n - 3], 4200, 400);
+    line.visible = false;
+  }
+
+  Control& combo = c("Combo1");
+  place(combo, 3720, 720, 2535, 300);
+  combo.visible = false;
+  Control& frame = c("Frame1");
+  place(frame, 3600, 1080, 2775, 2055);
+  frame.text = "換算単位";
+  frame.visible = false;
+  for (int i = 0; i <= 9; ++i)
+    place(c("Option1", i), i < 5 ? 180 : 1440, 300 + (i % 5) * 340, 1200, 300);
+}
+
+void Calculator::Form_Load() {
+  restore_design();
+  c("Text1").text = "0";
+  calc_acc = 0;
+  calc_in = 0;
+  calc_op = 1;
+  dec_pos = 0;
+  kan_to = 0;
+  step_flag = 0;
+  mem_lock = 0;
+  height = 3900;
+
+  if (m.flg_calc == 1) load_calc_face();
+  if (m.flg_kansan == 1) load_kansan_face();
+  if (m.flg_syuuki == 1) load_syuuki_face();
+  centre(2);
+}
+
+void Calculator::load_calc_face() {
+  width = 3720;
+  c("Shape1").width = 3150;
+  c("Shape3").width = 3160;
+  place(c("Text2"), 360, 240, 495, kDisplayHeight);
+  c("Text1").left = 960;
+  c("Text1").width = 2295;
+  c("Command1", 10).width = kKeyWidth;
+  for (int n = 2; n <= 12; ++n) c(QString("Command%1").arg(n)).enabled = true;
+  // The memory outlives the window, so a reopened calculator still shows its mark.
+  show_memory_indicator();
+  caption = "電卓";
+}
+
+void Calculator::load_kansan_face() {
+  dat_set();
+  width = 6900;
+  c("Shape1").width = 6325;
+  c("Shape3").width = 6340;
+  place(c("Text2"), 360, 240, 2000, kDisplayHeight);
+  c("Text2").align = Align::Right;
+  c("Text1").left = 2500;
+  c("Text1").width = 3800;
+  c("Text2").text = "0";
+  c("Combo1").visible = true;
+  c("Frame1").visible = true;
+  c("Command1", 10).width = kKeyWidth;
+  for (int n = 2; n <= 14; ++n) c(QString("Command%1").arg(n)).enabled = n == 7;
+  caption = "換算";
+  Control& combo = c("Combo1");
+  combo.selected = 0;
+  combo.text = combo.items.value(0);
+  Combo1_Click();
+}
+
+void Calculator::load_syuuki_face() {
+  width = 6900;
+  c("Shape1").width = 6325;
+  c("Shape3").width = 6340;
+  c("Combo1").visible = false;
+  c("Frame1").visible = false;
+  for (int i = 0; i <= 9; ++i) c("Option1", i).visible = false;
+
+  place(c("Text1"), 5500, 240, 830, kDisplayHeight);
+  Control& title = c("Text2");
+  place(title, 500, 240, 4800, kDisplayHeight);
+  title.align = Align::Left;
+  title.fore = kBlue;
+  title.text = "元素の周期表（長周期型）  ";
+  for (int n = 3; n <= 7; ++n) c(QString("Text%1").arg(n)).visible = true;
+  c("Text5").text = "番号を選択して下さい。";
+  c("Text5").fore = kBlue;
+
+  c("Command1", 10).text = "表示";
+  c("Command1", 10).width = kWideKey;
+  c("Command10").text = "＋";
+  c("Command11").text = "－";
+  c("Command12").text = "Ｃ";
+  for (int n : {4, 10, 11, 12}) c(QString("Command%1").arg(n)).enabled = true;
+  for (int n : {2, 3, 5, 6, 7, 8, 9, 13, 14}) c(QString("Command%1").arg(n)).enabled = false;
+  caption = "周期表";
+}
+
+void Calculator::Form_Click() { centre(2); }
+
+void Calculator::Form_QueryUnload() {
+  m.flg_calc = 0;
+  m.flg_kansan = 0;
+  m.flg_syuuki = 0;
+  unload();
+}
+
+void Calculator::handle(Event& event) {
+  const QString& n = event.name;
+  switch (event.type) {
+    case Event::Load:
+      Form_Load();
+      break;
+    case Event::QueryUnload:
+      Form_QueryUnload();
+      break;
+    case Event::Click:
+      if (n == name())
+        Form_Click();
+      else if (n == "Command1")
+        Command1_Click(event.index);
+      else if (n == "Command2")
+        Command2_Click();
+      else if (n == "Command3")
+        Command3_Click();
+      else if (n == "Command4")
+        Command4_Click();
+      else if (n == "Command5")
+        Command5_Click();
+      else if (n == "Command6")
+        Command6_Click();
+      else if (n == "Command7")
+        Command7_Click();
+      else if (n == "Command8")
+        Command8_Click();
+      else if (n == "Command9")
+        Command9_Click();
+      else if (n == "Command10")
+        Command10_Click();
+      else if (n == "Command11")
+        Command11_Click();
+      else if (n == "Command12")
+        Command12_Click();
+      else if (n == "Command13")
+        Command13_Click();
+      else if (n == "Command14")
+        Command14_Click();
+      else if (n == "Combo1")
+        Combo1_Click();
+      else if (n == "Option1")
+        Option1_Click(event.index);
+      break;
+    default:
+      break;
+  }
+}
