@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/module1.h"
+#include "calendar/day_tables.h"
 #include "core/form.h"
 
 class Toribe : public Form {
@@ -36,6 +37,13 @@ class Toribe : public Form {
   void Option1_Click(int index);
   void save_dat();
 
+  // Day tables and the user day files (calendar/toribe_day_files.cpp).
+  void dat_set();
+  void read_hol();
+  void read_mem();
+  void save_holi();
+  void save_kinen();
+
   // Opens a tool window modally: its flag (when it has one) set to 1, the window
   // created when missing.
   void open_tool(const QString& window_name, qint16 Module1::*flag);
@@ -53,6 +61,12 @@ class Toribe : public Form {
   QString mode_names[3];
   qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
   qint16 holi_years = 10;
+  // Day tables: built-in national holidays and observances, the user's holidays
+  // and anniversaries.
+  SyukuTable syuku_dat;
+  GyoujiTable gyouji_dat;
+  HoliTable holi_dat;
+  KinenTable kinen_dat;
 
   static constexpr int kNormalHeight = 4950;
   static constexpr int kTallHeight = 7250;

@@ -30,6 +30,9 @@ void Toribe::Form_Load() {
   const QDate today = platform().today();
   cur_year = qint16(today.year());
   cur_month = qint16(today.month());
+  dat_set();
+  read_hol();
+  read_mem();
   disp_calen();
   platform().start_timer(500, [this] { Timer1_Timer(); });
 
