@@ -49,6 +49,24 @@ class Toribe : public Form {
   void open_tool(const QString& window_name, qint16 Module1::*flag);
   Form* tool(const QString& window_name);
 
+  // Day memos (memo/): the store, the memo modes, day-cell presses, day counts.
+  void read_memo();
+  void memo_refresh();
+  void mnu_memo_Click();
+  void mnumemoichi_Click();
+  void memo_all_Click();
+  void List2_Click();
+  void Text2_Change();
+  // Command13 while a memo mode holds the buttons.
+  void memo_Command13(int index);
+  void Label1_MouseDown(int index, int button, int shift);
+  void Label1_Click(int index);
+  void mnukara_day_Click();
+  void mnukara2_day_Click();
+  void day_count_press(int cell);
+  // The yyyy/mm/dd key of a day cell; empty for a cell without a day number.
+  QString cell_date_key(int cell) const;
+
   Module1& m;
 
   // Displayed month and grid state.
@@ -58,6 +76,13 @@ class Toribe : public Form {
   // Special modes that take over the navigation buttons.
   qint16 yasumi_mode = 0, kinen_mode = 0, del_mode = 0, memo_mode = 0;
   qint16 count1_mode = 0, count2_step = 0;
+  // Memo tables (slot 0 unused), today's memo slots, the memo being entered.
+  QStringList memo_txt{QString()}, memo_line{QString()};
+  int memo_cnt = 0;
+  QList<int> today_memo = QList<int>(11, 0);
+  QString memo_date;
+  std::array<QString, 10> del_back;  // items removed from List2, newest last
+  QString count_from, count_to;      // the two dates of day count 2
   QString mode_names[3];
   qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
   qint16 holi_years = 10;

@@ -41,6 +41,8 @@ void Toribe::Form_Load() {
   cap_str = mode_names[mode - 1];
   set_caption();
   c("mnu_delmemo").checked = m.memo_del == 1;
+  read_memo();
+  memo_refresh();
   m.load_flag = "0";
 }
 
@@ -102,9 +104,12 @@ void Toribe::handle(Event& event) {
       break;
     case Event::MouseDown:
       if (name == "Command13") Command13_MouseDown(event.index, event.button);
+      else if (name == "Label1") Label1_MouseDown(event.index, event.button, event.shift);
       break;
     case Event::Click:
       if (name == "Option1") Option1_Click(event.index);
+      else if (name == "Label1") Label1_Click(event.index);
+      else if (name == "List2") List2_Click();
       else if (name == "Toolbar1") Toolbar1_ButtonClick(event.index);
       else if (name == this->name()) Form_Click();
       else if (Control* control = find(name, event.index); control && control->kind == Kind::MenuItem)
@@ -112,6 +117,9 @@ void Toribe::handle(Event& event) {
       break;
     case Event::MouseMove:
       if (name == this->name()) Form_MouseMove();
+      break;
+    case Event::Change:
+      if (name == "Text2") Text2_Change();
       break;
     default: break;
   }

@@ -67,4 +67,9 @@ void Toribe::menu_click(const QString& item) {
   else if (item == "mnu_delmemo") mnu_delmemo_Click();
   else if (item == "mnuhow_to") platform().show_help();
   else if (item == "today") jump_to_today();
+  else if (item == "mnu_memo") mnu_memo_Click();
+  else if (item == "mnumemoichi") mnumemoichi_Click();
+  else if (item == "memo_all") memo_all_Click();
+  else if (item == "mnukara_day") mnukara_day_Click();
+  else if (item == "mnukara2_day") mnukara2_day_Click();
 }

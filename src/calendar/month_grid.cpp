@@ -51,6 +51,8 @@ void Toribe::set_caption() { caption = "トリベ            " + cap_str; }
 void Toribe::Command13_MouseDown(int index, int button) {
   const bool right = button == int(MouseButton::Right);
   if (index == 6) {
+    // The setting modes hold the grid until their own button ends them.
+    if (yasumi_mode == 1 || kinen_mode == 1) return;
     if (count1_mode == 1 || count2_step != 0) {
       c("Command13", 6).visible = false;
       count1_mode = 0;
@@ -59,7 +61,8 @@ void Toribe::Command13_MouseDown(int index, int button) {
     }
     return;
   }
-  if (yasumi_mode || kinen_mode || del_mode || memo_mode) return;
+  if (memo_mode != 0) return memo_Command13(index);
+  if (yasumi_mode || kinen_mode || del_mode) return;
   switch (index) {
     case 0: cur_year -= right ? 100 : 10; break;
     case 1: cur_year -= 1; break;

@@ -1,0 +1,22 @@
+// Button presses and clicks on the day cells of the month grid.
+#include "app/toribe.h"
+
+void Toribe::Label1_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unused]] int shift) {
+  if (cell_date_key(index).isEmpty() || del_mode == 1) return;
+
+  // The user-holiday and anniversary setting steps come here, before the day counts.
+
+  day_count_press(index);
+}
+
+void Toribe::Label1_Click(int index) {
+  const QString key = cell_date_key(index);
+  if (key.isEmpty()) return;
+  if (memo_mode == 1) {
+    memo_date = key;
+    c("Text1").text = "入力日は" + memo_date + "です。";
+    set_focus("Text2");
+    return;
+  }
+  // Showing the clicked day's memos, or hiding the memo pane, comes here.
+}
