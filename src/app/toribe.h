@@ -67,6 +67,20 @@ class Toribe : public Form {
   // The yyyy/mm/dd key of a day cell; empty for a cell without a day number.
   QString cell_date_key(int cell) const;
 
+  // Pointing at the grid (memo/day_cell_pointing.cpp).
+  void Label1_MouseMove(int index);
+  void Image2_MouseMove();
+  void Label2_MouseMove(int index);
+  // The memos of a clicked day in the memo pane, or the pane hidden.
+  void show_day_memos(int index);
+  // The memo pane: a header with the date, then each memo numbered.
+  void show_memo_pane(const QString& date_text, const QList<int>& slots);
+  void hide_memo_pane();
+  bool today_has_memos() const;
+  QString today_key();
+  qint16 last_cell = -1;     // the day cell last pointed at
+  qint16 day_has_memo = 0;   // the day last pointed at has memos
+
   Module1& m;
 
   // Displayed month and grid state.

@@ -61,9 +61,7 @@ void Toribe::close_main_window() {
 void Toribe::Form_Click() { centre(4); }
 
 void Toribe::Form_MouseMove() {
-  if (set_mode == 1) return;
-  c("Text2").visible = false;
-  height = kNormalHeight;
+  if (set_mode != 1) hide_memo_pane();
 }
 
 void Toribe::Timer1_Timer() {
@@ -117,6 +115,9 @@ void Toribe::handle(Event& event) {
       break;
     case Event::MouseMove:
       if (name == this->name()) Form_MouseMove();
+      else if (name == "Label1") Label1_MouseMove(event.index);
+      else if (name == "Label2") Label2_MouseMove(event.index);
+      else if (name == "Image2") Image2_MouseMove();
       break;
     case Event::Change:
       if (name == "Text2") Text2_Change();

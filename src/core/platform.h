@@ -52,6 +52,10 @@ class Platform {
   // The runtime's random sequence: [0, 1), the same sequence at every start.
   float rnd() { return rnd_.next(); }
 
+ protected:
+  // A new run of the program starts the sequence afresh.
+  void restart_random() { rnd_ = Rnd{}; }
+
  private:
   // The classic BASIC generator: 24-bit linear congruential, fixed seed.
   struct Rnd {

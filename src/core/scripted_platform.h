@@ -38,6 +38,13 @@ class ScriptedPlatform : public Platform {
 
   // Forgets every timer, as when the program ends.
   void clear_timers() { timers_.clear(); }
+  // A fresh start of the program: no timers, no beeps, the random sequence anew.
+  void new_run() {
+    timers_.clear();
+    beeps = 0;
+    quit_called = false;
+    restart_random();
+  }
   // Moves the clock forward, firing every timer that falls due, in time order.
   void advance(qint64 ms);
 

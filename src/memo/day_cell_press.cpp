@@ -18,5 +18,5 @@ void Toribe::Label1_Click(int index) {
     set_focus("Text2");
     return;
   }
-  // Showing the clicked day's memos, or hiding the memo pane, comes here.
+  show_day_memos(index);
 }

@@ -238,6 +238,11 @@ void FormWindow::fire(Event::Type type, const Control& control) {
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   if (syncing_) return false;
   const bool on_client = watched == client_;
+  // A mouse event a control left unhandled travels on to the background; the
+  // form heard it already from the control.
+  if (on_client && event->type() >= QEvent::MouseButtonPress && event->type() <= QEvent::MouseMove &&
+      client_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+    return false;
   Control* control = on_client ? nullptr : form_.find_ref(refs_.value(watched));
   if (!on_client && !control) return false;
   Event e;
@@ -355,14 +360,14 @@ void FormWindow::sync() {
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
   if (!form_.visible && isVisible()) hide();
-  if (!form_.focus_request.isEmpty()) {
-    if (QWidget* target = widgets_.value(form_.focus_request)) {
-      target->setFocus(Qt::OtherFocusReason);
-      form_.focused = form_.focus_request;
-    }
-    form_.focus_request.clear();
-  }
   syncing_ = false;
+  // Moving the focus last, outside the copy, so the control left and the one
+  // entered both hear of it.
+  if (!form_.focus_request.isEmpty()) {
+    QWidget* target = widgets_.value(form_.focus_request);
+    form_.focus_request.clear();
+    if (target) target->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void FormWindow::sync_control(Control& control) {

@@ -22,6 +22,14 @@ QString fail(const QString& expected, const QString& found) {
   return QString("expected %1, found %2").arg(expected, found);
 }
 
+// A point of the window's bare background, where no control lies.
+QPoint bare_point(QWidget* client) {
+  for (int y = client->height() - 2; y > 0; y -= 4)
+    for (int x = 2; x < client->width(); x += 4)
+      if (!client->childAt(QPoint(x, y))) return QPoint(x, y);
+  return client->rect().center();
+}
+
 QWidget* mouse_target(QWidget* widget) {
   if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) return area->viewport();
   return widget;
@@ -190,9 +198,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   }
   if (verb == "start") {
     if (running_) return "start while the program is running";
-    platform_->beeps = 0;
-    platform_->quit_called = false;
-    platform_->clear_timers();
+    platform_->new_run();
     running_ = true;
     program_ = module1_main(*platform_);
     if (!program_) running_ = false;
@@ -243,7 +249,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
       return {};
     }
     QWidget* at = mouse_target(widget ? widget : target.window->client());
-    QPoint point = at->rect().center();
+    QPoint point = widget ? at->rect().center() : bare_point(at);
     if (target.list_line >= 0) {
       auto* list = qobject_cast<QListWidget*>(widget);
       list->scrollToItem(list->item(target.list_line));
@@ -255,7 +261,8 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   }
   if (verb == "point") {
     QWidget* at = mouse_target(widget ? widget : target.window->client());
-    QMouseEvent move(QEvent::MouseMove, at->rect().center(), at->mapToGlobal(at->rect().center()),
+    const QPoint point = widget ? at->rect().center() : bare_point(at);
+    QMouseEvent move(QEvent::MouseMove, point, at->mapToGlobal(point),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(at, &move);
     return {};
