@@ -6,13 +6,6 @@ const char* const kProductName = "トリベ";
 const char* const kCredit = "制作　トリベ開発グループ";
 const char* const kWelcome = "何でもあるトリベへようこそ！！";
 
-Control& place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 }  // namespace
 

@@ -56,13 +56,6 @@ const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土
 const char* const kOptionCaptions[3] = {"通常", "ﾕｰｻﾞｰ", "総合"};
 const Rgb kOptionColours[3] = {kBlack, {255, 128, 0}, kRed};
 
-Control& place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 }  // namespace
 

@@ -30,12 +30,6 @@ constexpr KeyPlace kKeys[] = {
     {"Command1", 10, u"．", 4, 1},  {"Command9", -1, u"±", 4, 2},   {"Command4", -1, u"=", 4, 3},
 };
 
-void place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-}
 
 }  // namespace
 

@@ -82,6 +82,15 @@ struct Control {
   QString ref() const { return index < 0 ? name : QString("%1(%2)").arg(name).arg(index); }
 };
 
+// Sets a control's place and size in twips; answers the control for chaining.
+inline Control& place(Control& control, int left, int top, int width, int height) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  return control;
+}
+
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
 // What a window event tells the form.

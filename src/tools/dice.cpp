@@ -10,13 +10,6 @@ constexpr int kWidth = 5880, kHeight = 5640;
 constexpr int kDieSize = 720;
 constexpr int kRestLeft = (kWidth - kDieSize) / 2, kRestTop = 1800;
 
-Control& place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 }  // namespace
 

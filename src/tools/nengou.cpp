@@ -11,13 +11,6 @@ constexpr int kFirstYear = 1868, kLastYear = 2191;
 // Years past this change nothing: 平成 ends at era year 200.
 constexpr int kLastShownYear = 2188;
 
-Control& place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 }  // namespace
 

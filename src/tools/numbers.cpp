@@ -12,13 +12,6 @@ constexpr int kTickMs = 50;
 QString digit_box(int k) { return QString("Text%1").arg(k); }
 QString stop_button(int k) { return QString("Command%1").arg(k); }
 
-Control& place(Control& control, int left, int top, int width, int height) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
-}
 
 }  // namespace
 
