@@ -44,6 +44,16 @@ class Toribe : public Form {
   void save_holi();
   void save_kinen();
 
+  // User holiday and anniversary editing (calendar/holiday_editing.cpp,
+  // calendar/day_setting_press.cpp).
+  void mnu_yasumi_Click();
+  void mnuusr_menol_Click();
+  void del_ukinen_Click();
+  // Command13 while a holiday, anniversary or anniversary deletion mode holds the buttons.
+  void holiday_Command13(int index);
+  // A button pressed on a day cell while a setting mode is active.
+  void day_setting_press(int cell, int button);
+
   // Opens a tool window modally: its flag (when it has one) set to 1, the window
   // created when missing.
   void open_tool(const QString& window_name, qint16 Module1::*flag);

@@ -17,6 +17,8 @@ void Toribe::mnu_delmemo_Click() {
 
 void Toribe::jump_to_today() {
   const QDate today = platform().today();
+  // The user-holiday setting mode edits the one year it registered.
+  if (yasumi_mode == 1 && today.year() != cur_year) return;
   cur_year = qint16(today.year());
   cur_month = qint16(today.month());
   disp_calen();
@@ -72,4 +74,7 @@ void Toribe::menu_click(const QString& item) {
   else if (item == "memo_all") memo_all_Click();
   else if (item == "mnukara_day") mnukara_day_Click();
   else if (item == "mnukara2_day") mnukara2_day_Click();
+  else if (item == "mnu_yasumi") mnu_yasumi_Click();
+  else if (item == "mnuusr_menol") mnuusr_menol_Click();
+  else if (item == "del_ukinen") del_ukinen_Click();
 }

@@ -85,7 +85,8 @@ void mark_national(const ShownMonth& shown, const SyukuTable& syuku_dat, Marker&
 
 void mark_user_holidays(const ShownMonth& shown, const HoliTable& holi_dat, Marker& marker) {
   const QString mm = two_digits(shown.month);
-  const QString year = QString::number(shown.year);
+  // Keys carry the year in four digits, leading zeros below 1000.
+  const QString year = QStringLiteral("%1").arg(shown.year, 4, 10, QChar('0'));
   for (int i = kHoliYears; i < used_end(holi_dat, kHoliYears); ++i) {
     const QString& entry = holi_dat[i];
     if (entry.mid(4, 2) == mm && entry.left(4) == year)

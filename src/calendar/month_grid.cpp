@@ -62,7 +62,7 @@ void Toribe::Command13_MouseDown(int index, int button) {
     return;
   }
   if (memo_mode != 0) return memo_Command13(index);
-  if (yasumi_mode || kinen_mode || del_mode) return;
+  if (yasumi_mode || kinen_mode || del_mode) return holiday_Command13(index);
   switch (index) {
     case 0: cur_year -= right ? 100 : 10; break;
     case 1: cur_year -= 1; break;

@@ -1,11 +1,9 @@
 // Button presses and clicks on the day cells of the month grid.
 #include "app/toribe.h"
 
-void Toribe::Label1_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unused]] int shift) {
+void Toribe::Label1_MouseDown(int index, int button, [[maybe_unused]] int shift) {
   if (cell_date_key(index).isEmpty() || del_mode == 1) return;
-
-  // The user-holiday and anniversary setting steps come here, before the day counts.
-
+  day_setting_press(index, button);
   day_count_press(index);
 }
 

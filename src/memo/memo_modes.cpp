@@ -128,7 +128,7 @@ void Toribe::memo_all_Click() {
 }
 
 void Toribe::List2_Click() {
-  if (memo_mode != kDeletion) return;  // the anniversary deletion branch joins here
+  if (memo_mode != kDeletion && del_mode != 1) return;
   Control& list = c("List2");
   if (list.selected < 0 || list.selected >= list.items.size()) return;
   const QString removed = list.items[list.selected];
