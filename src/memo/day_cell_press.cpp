@@ -16,5 +16,8 @@ void Toribe::Label1_Click(int index) {
     set_focus("Text2");
     return;
   }
+  // The other modes own the lower half of the window (the list, or the plain
+  // short window); a day's memos must not cover it.
+  if (set_mode == 1) return;
   show_day_memos(index);
 }
