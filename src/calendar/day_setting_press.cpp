@@ -26,23 +26,11 @@ void remove_first(std::array<QString, N>& table, int from, Match match) {
   table.back().clear();
 }
 
-// Every character of text that CP932 has no form for, each once, in order.
-QString unsaveable_characters(const QString& text) {
-  QString found;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    QString ch(text[i]);
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-      ch += text[++i];
-    if (!cp932_can_encode(ch) && !found.contains(ch)) found += ch;
-  }
-  return found;
-}
-
 // Why a comment cannot be kept in Memorial.DAT; empty when it can.
 QString comment_refusal(const QString& comment) {
   if (comment.contains('\r') || comment.contains('\n'))
     return QStringLiteral("記念日のコメントは１行で入力して下さい。");
-  if (const QString refused = unsaveable_characters(comment); !refused.isEmpty())
+  if (const QString refused = cp932_unsaveable(comment); !refused.isEmpty())
     return "「" + refused + "」は記念日に保存できない文字のため、登録できません。";
   return {};
 }

@@ -25,6 +25,17 @@ bool cp932_can_encode(const QString& text) {
   return !encoder.hasError();
 }
 
+QString cp932_unsaveable(const QString& text) {
+  QString found;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    QString ch(text[i]);
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+      ch += text[++i];
+    if (!cp932_can_encode(ch) && !found.contains(ch)) found += ch;
+  }
+  return found;
+}
+
 std::optional<QStringList> read_lines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

@@ -11,6 +11,9 @@ QString from_cp932(const QByteArray& bytes);
 QByteArray to_cp932(const QString& text);
 // True when every character of text has a CP932 form, so saving loses nothing.
 bool cp932_can_encode(const QString& text);
+// Every character of text that CP932 has no form for, each once, in order of
+// appearance; empty when the whole text can be saved.
+QString cp932_unsaveable(const QString& text);
 
 // Reads the file as lines. CR LF and bare LF both end a line; a missing last
 // line end is accepted. nullopt when the file cannot be opened.

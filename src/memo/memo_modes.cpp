@@ -74,18 +74,6 @@ void end_entry(Toribe& form) {
   pane.ime = ImeMode::Off;
 }
 
-// Every character of text that CP932 has no form for, each once, in order.
-QString unsaveable_characters(const QString& text) {
-  QString found;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    QString ch(text[i]);
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-      ch += text[++i];
-    if (!cp932_can_encode(ch) && !found.contains(ch)) found += ch;
-  }
-  return found;
-}
-
 QString refusal_text(const QString& characters) {
   return "「" + characters + "」はメモに保存できない文字のため、入力できません。";
 }
@@ -144,7 +132,7 @@ void Toribe::List2_Click() {
 
 void Toribe::Text2_Change() {
   Control& pane = c("Text2");
-  const QString refused = unsaveable_characters(pane.text);
+  const QString refused = cp932_unsaveable(pane.text);
   if (refused.isEmpty()) return;
   for (const QChar ch : refused) pane.text.remove(ch);
   platform().message(refusal_text(refused));
@@ -165,7 +153,7 @@ void Toribe::memo_Command13(int index) {
         end_entry(*this);
       } else if (index == 5) {
         const QString text = c("Text2").text;
-        if (const QString refused = unsaveable_characters(text); !refused.isEmpty()) {
+        if (const QString refused = cp932_unsaveable(text); !refused.isEmpty()) {
           platform().message(refusal_text(refused));
           return;  // the mode stays, so the text can be mended
         }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/main_window_fixture.h"
 #include "app/toribe.h"
 #include "calendar/user_day_files.h"
 #include "core/scripted_platform.h"
@@ -28,38 +29,9 @@ struct WindowLook {
   bool operator==(const WindowLook&) const = default;
 };
 
-class HolidayEditing : public ::testing::Test {
+class HolidayEditing : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    old_folder = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-  }
-  void TearDown() override { QDir::setCurrent(old_folder); }
-
-  Toribe& start() {
-    form = std::make_unique<Toribe>(m, platform);
-    form->show();
-    return *form;
-  }
-  void send(Event::Type type, const QString& name, int index = -1, int button = 1) {
-    Event event;
-    event.type = type;
-    event.name = name;
-    event.index = index;
-    event.button = button;
-    form->dispatch(event);
-  }
-  void choose(const QString& item) { send(Event::Click, item); }
-  void press_button(int index) { send(Event::MouseDown, "Command13", index); }
-  void press_cell(int cell, int button = 1) {
-    send(Event::MouseDown, "Label1", cell, button);
-    send(Event::Click, "Label1", cell, button);
-  }
-  void click_list_line(int line) {
-    form->c("List2").selected = line;
-    send(Event::Click, "List2");
-  }
+  void press_cell(int cell, int button = 1) { click_cell(cell, button); }
   // Shows the month with the window's own repaint, as navigation would.
   void show_month(int year, int month) {
     form->cur_year = qint16(year);
@@ -89,12 +61,6 @@ class HolidayEditing : public ::testing::Test {
       if (!shown.checked) texts << (shown.input ? "input:" : "") + shown.text, shown.checked = true;
     return texts;
   }
-
-  QTemporaryDir dir;
-  QString old_folder;
-  ScriptedPlatform platform;  // today 2003-05-12
-  Module1 m;
-  std::unique_ptr<Toribe> form;
 };
 
 TEST_F(HolidayEditing, EveryModeGivesTheWindowBackAsItFoundIt) {

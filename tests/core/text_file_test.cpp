@@ -73,4 +73,9 @@ TEST(TextFile, TellsWhatCp932CannotHold) {
   EXPECT_FALSE(cp932_can_encode(QString::fromUtf8("한")));
 }
 
+TEST(TextFile, NamesEachCharacterCp932CannotHoldOnce) {
+  EXPECT_EQ(cp932_unsaveable(QString::fromUtf8("メモ①")), "");
+  EXPECT_EQ(cp932_unsaveable(QString::fromUtf8("a😀b한😀c")), QString::fromUtf8("😀한"));
+}
+
 }  // namespace

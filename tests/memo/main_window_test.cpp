@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/main_window_fixture.h"
 #include "app/toribe.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
@@ -13,44 +14,10 @@ namespace {
 
 const QString kTitle = "トリベ            ";
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    old_folder = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-  }
-  void TearDown() override { QDir::setCurrent(old_folder); }
-
   void write_memo_file(const QStringList& lines) { ASSERT_TRUE(write_lines("memo.dat", lines)); }
   QStringList memo_file() { return read_lines("memo.dat").value_or(QStringList{"<missing>"}); }
-
-  Toribe& start() {
-    form = std::make_unique<Toribe>(m, platform);
-    form->show();
-    return *form;
-  }
-  void send(Event::Type type, const QString& name, int index = -1, int button = 1) {
-    Event event;
-    event.type = type;
-    event.name = name;
-    event.index = index;
-    event.button = button;
-    form->dispatch(event);
-  }
-  void choose(const QString& item) { send(Event::Click, item); }
-  void press_button(int index, int button = 1) {
-    send(Event::MouseDown, "Command13", index, button);
-  }
-  // A day cell clicked: the button press first, then the click.
-  void click_cell(int cell, int button = 1) {
-    send(Event::MouseDown, "Label1", cell, button);
-    send(Event::Click, "Label1", cell, button);
-  }
-  void click_list_line(int line) {
-    form->c("List2").selected = line;
-    send(Event::Click, "List2");
-  }
   void type_memo(const QString& text) {
     form->c("Text2").text = text;
     send(Event::Change, "Text2");
@@ -62,12 +29,6 @@ class MainWindow : public ::testing::Test {
       if (!shown.checked) texts.append(shown.text), shown.checked = true;
     return texts;
   }
-
-  QTemporaryDir dir;
-  QString old_folder;
-  ScriptedPlatform platform;  // today 2003-05-12
-  Module1 m;
-  std::unique_ptr<Toribe> form;
 };
 
 using MemoModes = MainWindow;
