@@ -12,13 +12,16 @@ MsgAnswer ScriptedPlatform::message(const QString& text, MsgButtons buttons, Msg
     if (fault.isEmpty()) fault = QString("message box \"%1\" shown with no answer queued").arg(text);
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
   }
-  const QString answer = answers.front();
+  const ScriptedAnswer answer = answers.front();
   answers.pop_front();
-  if (answer == "yes") return MsgAnswer::Yes;
-  if (answer == "no") return MsgAnswer::No;
-  if (answer == "cancel") return MsgAnswer::Cancel;
-  if (answer != "ok" && fault.isEmpty())
-    fault = QString("message box \"%1\" answered with the input text \"%2\"").arg(text, answer);
+  if (!answer.button) {
+    if (fault.isEmpty())
+      fault = QString("message box \"%1\" answered with the text \"%2\"").arg(text, answer.value);
+    return MsgAnswer::Ok;
+  }
+  if (answer.value == "yes") return MsgAnswer::Yes;
+  if (answer.value == "no") return MsgAnswer::No;
+  if (answer.value == "cancel") return MsgAnswer::Cancel;
   return MsgAnswer::Ok;
 }
 
@@ -30,9 +33,14 @@ QString ScriptedPlatform::input_box(const QString& prompt, const QString& title,
     if (fault.isEmpty()) fault = QString("input box \"%1\" shown with no answer queued").arg(prompt);
     return {};
   }
-  const QString answer = answers.front();
+  const ScriptedAnswer answer = answers.front();
   answers.pop_front();
-  return answer;
+  if (!answer.button) return answer.value;
+  // OK takes the text as it stands; Cancel answers empty.
+  if (answer.value == "ok") return default_text;
+  if (answer.value != "cancel" && fault.isEmpty())
+    fault = QString("input box \"%1\" answered with %2").arg(prompt, answer.value);
+  return {};
 }
 
 int ScriptedPlatform::start_timer(int interval_ms, std::function<void()> tick) {

@@ -19,6 +19,22 @@ struct ShownMessage {
   bool checked = false;
 };
 
+// A queued answer: a button of a message box ("ok", "cancel", "yes", "no") or
+// the text typed into an input box. Plain strings read those four words as
+// buttons; text() makes any string a typed answer.
+struct ScriptedAnswer {
+  QString value;
+  bool button = false;
+  ScriptedAnswer(const char* value) : ScriptedAnswer(QString::fromUtf8(value)) {}
+  ScriptedAnswer(const QString& value)
+      : value(value), button(QStringList{"ok", "cancel", "yes", "no"}.contains(value)) {}
+  static ScriptedAnswer text(const QString& value) {
+    ScriptedAnswer answer(value);
+    answer.button = false;
+    return answer;
+  }
+};
+
 class ScriptedPlatform : public Platform {
  public:
   ScriptedPlatform();
@@ -29,7 +45,7 @@ class ScriptedPlatform : public Platform {
   int beeps = 0;
   int help_shown = 0;
   bool quit_called = false;
-  std::deque<QString> answers;  // "ok", "cancel", "yes", "no" or an input-box text
+  std::deque<ScriptedAnswer> answers;
   std::vector<ShownMessage> shown;
   // The first problem met while answering (a box with no queued answer).
   QString fault;

@@ -59,6 +59,16 @@ TEST(ScriptedPlatform, InputBoxCancelAnswersEmpty) {
   EXPECT_EQ(platform.shown[0].default_text, "d");
 }
 
+TEST(ScriptedPlatform, TypedAnswersAndButtonsAreNotMistakenForEachOther) {
+  ScriptedPlatform platform;
+  platform.answers = {ScriptedAnswer::text("yes"), "ok"};
+  EXPECT_EQ(platform.input_box("p", "t", "d"), "yes");
+  EXPECT_EQ(platform.input_box("p", "t", "d"), "d");  // OK keeps the default
+  platform.answers = {ScriptedAnswer::text("ok")};
+  platform.message("m", MsgButtons::OkCancel, MsgIcon::None, "");
+  EXPECT_FALSE(platform.fault.isEmpty());
+}
+
 TEST(ScriptedPlatform, RandomSequenceRepeatsAtEveryStart) {
   ScriptedPlatform first, second;
   for (int i = 0; i < 100; ++i) {

@@ -182,7 +182,9 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     return {};
   }
   if (verb == "bytes") {
-    const auto bytes = from_hex(arg(2));
+    QString hex;
+    for (size_t i = 2; i < w.size(); ++i) hex += w[i].text;
+    const auto bytes = from_hex(hex);
     QFile out(path(arg(1)));
     if (!bytes || !out.open(QIODevice::WriteOnly)) return "bytes takes NAME HEX";
     out.write(*bytes);
@@ -219,8 +221,8 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     if (w.size() != 2) return "answer takes ok, cancel, yes, no or a string";
     if (!w[1].quoted && !QStringList{"ok", "cancel", "yes", "no"}.contains(w[1].text))
       return "answer takes ok, cancel, yes, no or a string";
-    platform_->answers.push_back(w[1].quoted ? w[1].text : w[1].text);
-    if (w[1].quoted && w[1].text == "ok") platform_->answers.back() = "ok";
+    platform_->answers.push_back(w[1].quoted ? ScriptedAnswer::text(w[1].text)
+                                             : ScriptedAnswer(w[1].text));
     return {};
   }
 
