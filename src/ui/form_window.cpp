@@ -22,6 +22,10 @@
 
 namespace {
 
+// Room a toolbar row needs beyond its own size hint inside the window's frame,
+// so that no button slips behind the row's overflow arrow.
+constexpr int kToolbarSlack = 40;
+
 // Texts in the description end their lines with CR LF; Qt's editors use LF.
 QString to_widget_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
 QString from_widget_text(const QString& text) {
@@ -104,7 +108,7 @@ void FormWindow::build() {
       if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
       QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
       // The buttons wrap into as many rows as the window's width needs.
-      if (toolbar_->actions().size() > 1 && toolbar_->sizeHint().width() > to_px(form_.width)) {
+      if (toolbar_->actions().size() > 1 && toolbar_->sizeHint().width() + kToolbarSlack > to_px(form_.width)) {
         toolbar_->removeAction(action);
         addToolBarBreak();
         toolbar_ = add_toolbar_row(control.name);
