@@ -6,7 +6,6 @@ const char* const kProductName = "トリベ";
 const char* const kCredit = "制作　トリベ開発グループ";
 const char* const kWelcome = "何でもあるトリベへようこそ！！";
 
-
 }  // namespace
 
 QString version_text(int major, int minor) { return QString("Ver.%1.%2").arg(major).arg(minor); }

@@ -11,7 +11,9 @@ namespace {
 // A line is read as one field, up to the first comma.
 QString settings_field(const QString& line) { return line.left(line.indexOf(',')); }
 
-bool is_base_year_token(const QString& token) { return token.size() >= 2 && token.startsWith("00"); }
+bool is_base_year_token(const QString& token) {
+  return token.size() >= 2 && token.startsWith("00");
+}
 
 }  // namespace
 
@@ -38,11 +40,16 @@ void parse_token_string(Module1& m) {
   const qsizetype tokens = (m.ini_str.size() + 1) / 3;  // n / 3 rounded; never a half
   for (qsizetype k = 0; k < tokens; ++k) {
     const QString token = m.ini_str.mid(3 * k, 3);
-    if (token == "TOR") m.calen_mode = 1;
-    else if (token == "IBE") m.calen_mode = 2;
-    else if (token == "YAS") m.calen_mode = 3;
-    else if (token == "NDE") m.memo_del = 1;
-    else if (token == "NDD") m.memo_del = 0;
+    if (token == "TOR")
+      m.calen_mode = 1;
+    else if (token == "IBE")
+      m.calen_mode = 2;
+    else if (token == "YAS")
+      m.calen_mode = 3;
+    else if (token == "NDE")
+      m.memo_del = 1;
+    else if (token == "NDD")
+      m.memo_del = 0;
     else if (is_base_year_token(token)) {
       const QChar c = token.size() > 2 ? token[2] : QChar();
       if (c >= '0' && c <= '9') m.base_year += c.unicode() - '0';

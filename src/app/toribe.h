@@ -88,8 +88,8 @@ class Toribe : public Form {
   void hide_memo_pane();
   bool today_has_memos() const;
   QString today_key();
-  qint16 last_cell = -1;     // the day cell last pointed at
-  qint16 day_has_memo = 0;   // the day last pointed at has memos
+  qint16 last_cell = -1;    // the day cell last pointed at
+  qint16 day_has_memo = 0;  // the day last pointed at has memos
 
   Module1& m;
 

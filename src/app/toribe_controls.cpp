@@ -9,7 +9,7 @@ struct MenuEntry {
 };
 
 const MenuEntry kMenus[] = {
-    {"mnufile", "ファイル(&F)"},  {"mnushina", "お品書き(&O)"}, {"mnu_make_dat", "データ(&D)"},
+    {"mnufile", "ファイル(&F)"},      {"mnushina", "お品書き(&O)"}, {"mnu_make_dat", "データ(&D)"},
     {"mnukankyou", "オプション(&O)"}, {"mnuhelp", "ヘルプ(&H)"},
 };
 
@@ -47,15 +47,37 @@ const MenuItemEntry kMenuItems[] = {
 };
 
 const char* const kToolTips[26] = {
-    "プロ野球データ", "自らの運は自ら引こう", "年号変換", "電卓", "換算", "時の計算", "周期表",
-    "メモ作成", "登録メモ一覧", "贈答控え", "小遣い帳", "名刺管理", "住所録", "何日１", "何日２",
-    "ユーザー休日設定", "記念日", "さいころ", "", "", "", "", "", "本日にジャンプ", "ヘルプ", "終了",
+    "プロ野球データ",
+    "自らの運は自ら引こう",
+    "年号変換",
+    "電卓",
+    "換算",
+    "時の計算",
+    "周期表",
+    "メモ作成",
+    "登録メモ一覧",
+    "贈答控え",
+    "小遣い帳",
+    "名刺管理",
+    "住所録",
+    "何日１",
+    "何日２",
+    "ユーザー休日設定",
+    "記念日",
+    "さいころ",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "本日にジャンプ",
+    "ヘルプ",
+    "終了",
 };
 
 const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const kOptionCaptions[3] = {"通常", "ﾕｰｻﾞｰ", "総合"};
 const Rgb kOptionColours[3] = {kBlack, {255, 128, 0}, kRed};
-
 
 }  // namespace
 
@@ -84,8 +106,8 @@ void Toribe::create_controls() {
     heading.fore = i == 0 ? kRed : i == 6 ? kBlue : kSystemColour;
   }
   for (int k = 0; k < 37; ++k) {
-    Control& cell =
-        place(add(Kind::Label, "Label1", k), kGridLeft + 360 * (k % 7), 660 + 240 * (k / 7), 345, 210);
+    Control& cell = place(add(Kind::Label, "Label1", k), kGridLeft + 360 * (k % 7),
+                          660 + 240 * (k / 7), 345, 210);
     cell.align = Align::Center;
     cell.back = kLightYellow;
   }

@@ -95,33 +95,48 @@ void Toribe::open_tool(const QString& window_name, qint16 Module1::*flag) {
 void Toribe::handle(Event& event) {
   const QString& name = event.name;
   switch (event.type) {
-    case Event::Load: Form_Load(); break;
+    case Event::Load:
+      Form_Load();
+      break;
     case Event::QueryUnload:
       Form_QueryUnload(event.cancel);
       if (!event.cancel) platform().quit();
       break;
     case Event::MouseDown:
-      if (name == "Command13") Command13_MouseDown(event.index, event.button);
-      else if (name == "Label1") Label1_MouseDown(event.index, event.button, event.shift);
+      if (name == "Command13")
+        Command13_MouseDown(event.index, event.button);
+      else if (name == "Label1")
+        Label1_MouseDown(event.index, event.button, event.shift);
       break;
     case Event::Click:
-      if (name == "Option1") Option1_Click(event.index);
-      else if (name == "Label1") Label1_Click(event.index);
-      else if (name == "List2") List2_Click();
-      else if (name == "Toolbar1") Toolbar1_ButtonClick(event.index);
-      else if (name == this->name()) Form_Click();
-      else if (Control* control = find(name, event.index); control && control->kind == Kind::MenuItem)
+      if (name == "Option1")
+        Option1_Click(event.index);
+      else if (name == "Label1")
+        Label1_Click(event.index);
+      else if (name == "List2")
+        List2_Click();
+      else if (name == "Toolbar1")
+        Toolbar1_ButtonClick(event.index);
+      else if (name == this->name())
+        Form_Click();
+      else if (Control* control = find(name, event.index);
+               control && control->kind == Kind::MenuItem)
         menu_click(name);
       break;
     case Event::MouseMove:
-      if (name == this->name()) Form_MouseMove();
-      else if (name == "Label1") Label1_MouseMove(event.index);
-      else if (name == "Label2") Label2_MouseMove(event.index);
-      else if (name == "Image2") Image2_MouseMove();
+      if (name == this->name())
+        Form_MouseMove();
+      else if (name == "Label1")
+        Label1_MouseMove(event.index);
+      else if (name == "Label2")
+        Label2_MouseMove(event.index);
+      else if (name == "Image2")
+        Image2_MouseMove();
       break;
     case Event::Change:
       if (name == "Text2") Text2_Change();
       break;
-    default: break;
+    default:
+      break;
   }
 }

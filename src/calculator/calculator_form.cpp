@@ -30,7 +30,6 @@ constexpr KeyPlace kKeys[] = {
     {"Command1", 10, u"．", 4, 1},  {"Command9", -1, u"±", 4, 2},   {"Command4", -1, u"=", 4, 3},
 };
 
-
 }  // namespace
 
 Calculator::Calculator(Module1& module1, Platform& platform)

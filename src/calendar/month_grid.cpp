@@ -64,16 +64,24 @@ void Toribe::Command13_MouseDown(int index, int button) {
   if (memo_mode != 0) return memo_Command13(index);
   if (yasumi_mode || kinen_mode || del_mode) return holiday_Command13(index);
   switch (index) {
-    case 0: cur_year -= right ? 100 : 10; break;
-    case 1: cur_year -= 1; break;
+    case 0:
+      cur_year -= right ? 100 : 10;
+      break;
+    case 1:
+      cur_year -= 1;
+      break;
     case 2:
       if (--cur_month < 1) cur_month = 12, cur_year -= 1;
       break;
     case 3:
       if (++cur_month > 12) cur_month = 1, cur_year += 1;
       break;
-    case 4: cur_year += 1; break;
-    case 5: cur_year += right ? 100 : 10; break;
+    case 4:
+      cur_year += 1;
+      break;
+    case 5:
+      cur_year += right ? 100 : 10;
+      break;
   }
   disp_calen();
 }
@@ -90,8 +98,8 @@ void Toribe::Option1_Click(int index) {
 
 void Toribe::save_dat() {
   static const QString mode_tokens[3] = {"TOR", "IBE", "YAS"};
-  const QString prefix = mode_tokens[std::clamp<int>(m.calen_mode, 1, 3) - 1] +
-                         (m.memo_del == 1 ? "NDE" : "NDD");
+  const QString prefix =
+      mode_tokens[std::clamp<int>(m.calen_mode, 1, 3) - 1] + (m.memo_del == 1 ? "NDE" : "NDD");
   m.ini_str = rebuild_token_string(prefix, m.base_year, m.ini_str);
   save_ini(m, platform());
 }

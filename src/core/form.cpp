@@ -20,7 +20,8 @@ Control* Form::find(const QString& name, int index) {
 
 Control& Form::c(const QString& name, int index) {
   if (Control* control = find(name, index)) return *control;
-  throw std::logic_error(QString("%1 has no control %2(%3)").arg(name_, name).arg(index).toStdString());
+  throw std::logic_error(
+      QString("%1 has no control %2(%3)").arg(name_, name).arg(index).toStdString());
 }
 
 const Control& Form::c(const QString& name, int index) const {

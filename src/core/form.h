@@ -37,7 +37,7 @@ enum class Kind {
   Image,
   Shape,
   Line,
-  Menu,      // a menu bar title; its items name it as parent
+  Menu,  // a menu bar title; its items name it as parent
   MenuItem,
   ToolButton,  // a toolbar button; index from 1
 };
@@ -63,7 +63,7 @@ struct Control {
   Rgb back = kSystemColour;
   bool visible = true, enabled = true, locked = false, checked = false;
   int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the parent
-  QStringList items;  // list and combo box lines
+  QStringList items;                             // list and combo box lines
   int selected = -1;
   int value = 0, minimum = 0, maximum = 32767, small_change = 1, large_change = 1;  // scroll bars
   bool multiline = false;
@@ -96,18 +96,18 @@ enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 // What a window event tells the form.
 struct Event {
   enum Type {
-    Load,        // the form is about to be shown
-    Click,       // also: a menu item or toolbar button is chosen
+    Load,   // the form is about to be shown
+    Click,  // also: a menu item or toolbar button is chosen
     DblClick,
     MouseDown,
     MouseUp,
     MouseMove,
     GotFocus,
     LostFocus,
-    KeyPress,   // key_ascii may be changed; 0 swallows the key
-    KeyDown,    // key_code may be changed; 0 swallows the key
-    Change,     // text box text changed (the description already holds the new text)
-    Scroll,     // scroll bar value changed (description holds the new value)
+    KeyPress,     // key_ascii may be changed; 0 swallows the key
+    KeyDown,      // key_code may be changed; 0 swallows the key
+    Change,       // text box text changed (the description already holds the new text)
+    Scroll,       // scroll bar value changed (description holds the new value)
     QueryUnload,  // the close box was pressed; set cancel to keep the window
   };
   Type type = Click;

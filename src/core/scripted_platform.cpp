@@ -9,7 +9,8 @@ MsgAnswer ScriptedPlatform::message(const QString& text, MsgButtons buttons, Msg
   shown.push_back({false, text, title.isEmpty() ? kAppTitle : title, icon, buttons, {}, false});
   if (answers.empty()) {
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-    if (fault.isEmpty()) fault = QString("message box \"%1\" shown with no answer queued").arg(text);
+    if (fault.isEmpty())
+      fault = QString("message box \"%1\" shown with no answer queued").arg(text);
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
   }
   const ScriptedAnswer answer = answers.front();
@@ -30,7 +31,8 @@ QString ScriptedPlatform::input_box(const QString& prompt, const QString& title,
   shown.push_back({true, prompt, title.isEmpty() ? kAppTitle : title, MsgIcon::None,
                    MsgButtons::OkCancel, default_text, false});
   if (answers.empty()) {
-    if (fault.isEmpty()) fault = QString("input box \"%1\" shown with no answer queued").arg(prompt);
+    if (fault.isEmpty())
+      fault = QString("input box \"%1\" shown with no answer queued").arg(prompt);
     return {};
   }
   const ScriptedAnswer answer = answers.front();

@@ -26,7 +26,9 @@ void Toribe::hide_memo_pane() {
   height = kNormalHeight;
 }
 
-bool Toribe::today_has_memos() const { return today_memo.value(0) != kNoMemoToday && today_memo.value(0) > 0; }
+bool Toribe::today_has_memos() const {
+  return today_memo.value(0) != kNoMemoToday && today_memo.value(0) > 0;
+}
 
 QString Toribe::today_key() {
   const QDate today = platform().today();

@@ -10,7 +10,6 @@ constexpr int kWidth = 5880, kHeight = 5640;
 constexpr int kDieSize = 720;
 constexpr int kRestLeft = (kWidth - kDieSize) / 2, kRestTop = 1800;
 
-
 }  // namespace
 
 Dice::Dice(Module1& m, Platform& platform) : Form("Dice", platform), m_(m) {

@@ -11,7 +11,6 @@ constexpr int kFirstYear = 1868, kLastYear = 2191;
 // Years past this change nothing: 平成 ends at era year 200.
 constexpr int kLastShownYear = 2188;
 
-
 }  // namespace
 
 nengou::nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {

@@ -12,7 +12,6 @@ constexpr int kTickMs = 50;
 QString digit_box(int k) { return QString("Text%1").arg(k); }
 QString stop_button(int k) { return QString("Command%1").arg(k); }
 
-
 }  // namespace
 
 number::number(Module1& m, Platform& platform) : Form("number", platform), m_(m) {

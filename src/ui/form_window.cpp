@@ -19,6 +19,7 @@
 #include "ui/look.h"
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
+#include "ui/widget_text.h"
 
 namespace {
 
@@ -26,29 +27,36 @@ namespace {
 // so that no button slips behind the row's overflow arrow.
 constexpr int kToolbarSlack = 40;
 
-// Texts in the description end their lines with CR LF; Qt's editors use LF.
-QString to_widget_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
-QString from_widget_text(const QString& text) {
-  return QString(text).replace("\r\n", "\n").replace('\n', "\r\n");
-}
-
 int vb_key_code(int qt_key) {
   switch (qt_key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Space: return 32;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Tab:
+      return 9;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Delete:
+      return 46;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Space:
+      return 32;
     default:
-      if ((qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) || (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z))
+      if ((qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) ||
+          (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z))
         return qt_key;
       if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) return 112 + (qt_key - Qt::Key_F1);
       return 0;
@@ -64,13 +72,6 @@ int vb_button(Qt::MouseButton button) {
 int vb_shift(Qt::KeyboardModifiers modifiers) {
   return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
          (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-void set_colours(QWidget* widget, const Control& control) {
-  QPalette palette = widget->palette();
-  palette.setColor(fore_role(widget), to_qcolor(control.fore, QPalette::ButtonText));
-  palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
-  widget->setPalette(palette);
 }
 
 }  // namespace
@@ -108,7 +109,8 @@ void FormWindow::build() {
       if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
       QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
       // The buttons wrap into as many rows as the window's width needs.
-      if (toolbar_->actions().size() > 1 && toolbar_->sizeHint().width() + kToolbarSlack > to_px(form_.width)) {
+      if (toolbar_->actions().size() > 1 &&
+          toolbar_->sizeHint().width() + kToolbarSlack > to_px(form_.width)) {
         toolbar_->removeAction(action);
         addToolBarBreak();
         toolbar_ = add_toolbar_row(control.name);
@@ -176,20 +178,29 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
         return edit;
       }
       return new QLineEdit(parent);
-    case Kind::ListBox: return new QListWidget(parent);
-    case Kind::ComboBox: return new QComboBox(parent);
+    case Kind::ListBox:
+      return new QListWidget(parent);
+    case Kind::ComboBox:
+      return new QComboBox(parent);
     case Kind::Option: {
       auto* option = new QRadioButton(parent);
       option->setAutoExclusive(false);
       return option;
     }
-    case Kind::CheckBox: return new QCheckBox(parent);
-    case Kind::Frame: return new QGroupBox(parent);
-    case Kind::HScroll: return new QScrollBar(Qt::Horizontal, parent);
-    case Kind::VScroll: return new QScrollBar(Qt::Vertical, parent);
-    case Kind::Shape: return new ShapeWidget(false, parent);
-    case Kind::Line: return new ShapeWidget(true, parent);
-    default: return new QWidget(parent);
+    case Kind::CheckBox:
+      return new QCheckBox(parent);
+    case Kind::Frame:
+      return new QGroupBox(parent);
+    case Kind::HScroll:
+      return new QScrollBar(Qt::Horizontal, parent);
+    case Kind::VScroll:
+      return new QScrollBar(Qt::Vertical, parent);
+    case Kind::Shape:
+      return new ShapeWidget(false, parent);
+    case Kind::Line:
+      return new ShapeWidget(true, parent);
+    default:
+      return new QWidget(parent);
   }
 }
 
@@ -244,7 +255,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool on_client = watched == client_;
   // A mouse event a control left unhandled travels on to the background; the
   // form heard it already from the control.
-  if (on_client && event->type() >= QEvent::MouseButtonPress && event->type() <= QEvent::MouseMove &&
+  if (on_client && event->type() >= QEvent::MouseButtonPress &&
+      event->type() <= QEvent::MouseMove &&
       client_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
     return false;
   Control* control = on_client ? nullptr : form_.find_ref(refs_.value(watched));
@@ -260,8 +272,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       e.shift = vb_shift(mouse->modifiers());
       if (control && control->kind == Kind::ListBox) {
         if (auto* list = qobject_cast<QListWidget*>(widgets_.value(control->ref()))) {
-          const int row = list->indexAt(list->viewport()->mapFrom(
-                                            static_cast<QWidget*>(watched), mouse->position().toPoint()))
+          const int row = list->indexAt(list->viewport()->mapFrom(static_cast<QWidget*>(watched),
+                                                                  mouse->position().toPoint()))
                               .row();
           if (row >= 0) control->selected = row;
         }
@@ -285,7 +297,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         control->checked = !control->checked;
       }
       // Buttons report Click through their clicked signal, so the keyboard presses them too.
-      if (control && (control->kind == Kind::ComboBox || control->kind == Kind::Button)) return false;
+      if (control && (control->kind == Kind::ComboBox || control->kind == Kind::Button))
+        return false;
       e.type = Event::Click;
       fire(e);
       return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
@@ -314,7 +327,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       if (!control || watched != widgets_.value(control->ref())) return false;
       return forward_key(*control, static_cast<QKeyEvent*>(event));
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -341,7 +355,8 @@ bool FormWindow::forward_key(Control& control, QKeyEvent* key) {
   if (press.key_ascii == typed) return false;
   // The handler replaced the character: insert its choice instead.
   const QString replacement(QChar(char16_t(press.key_ascii)));
-  if (auto* edit = qobject_cast<QLineEdit*>(widgets_.value(control.ref()))) edit->insert(replacement);
+  if (auto* edit = qobject_cast<QLineEdit*>(widgets_.value(control.ref())))
+    edit->insert(replacement);
   if (auto* edit = qobject_cast<QPlainTextEdit*>(widgets_.value(control.ref())))
     edit->insertPlainText(replacement);
   return true;
@@ -353,111 +368,6 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   query.type = Event::QueryUnload;
   query.name = form_.name();
   fire(query);
-}
-
-void FormWindow::sync() {
-  syncing_ = true;
-  setWindowTitle(form_.caption);
-  const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
-  if (wanted.size() != size()) resize(wanted.size());
-  if (wanted.topLeft() != pos()) move(wanted.topLeft());
-  for (Control& control : form_.controls()) sync_control(control);
-  if (form_.visible && !isVisible()) show();
-  if (!form_.visible && isVisible()) hide();
-  syncing_ = false;
-  // Moving the focus last, outside the copy, so the control left and the one
-  // entered both hear of it.
-  if (!form_.focus_request.isEmpty()) {
-    QWidget* target = widgets_.value(form_.focus_request);
-    form_.focus_request.clear();
-    if (target) target->setFocus(Qt::OtherFocusReason);
-  }
-}
-
-void FormWindow::sync_control(Control& control) {
-  if (QAction* action = actions_.value(control.ref())) {
-    if (control.kind != Kind::ToolButton) action->setText(control.text);
-    action->setToolTip(control.tooltip);
-    if (control.checked) action->setCheckable(true);
-    action->setChecked(control.checked);
-    action->setEnabled(control.enabled);
-    action->setVisible(control.visible);
-    return;
-  }
-  QWidget* widget = widgets_.value(control.ref());
-  if (!widget) return;
-  const QRect geometry(to_px(control.left), to_px(control.top), to_px(control.width),
-                       to_px(control.height));
-  if (widget->geometry() != geometry) widget->setGeometry(geometry);
-  if (widget->isVisibleTo(widget->parentWidget()) != control.visible) widget->setVisible(control.visible);
-  widget->setEnabled(control.enabled);
-  widget->setToolTip(control.tooltip);
-  const QFont font = to_qfont(control.font);
-  if (widget->font() != font) widget->setFont(font);
-  set_colours(widget, control);
-  const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
-                              : control.align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
-                                                              : Qt::AlignLeft | Qt::AlignVCenter;
-
-  if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
-    shape->colour = to_qcolor(control.fore, QPalette::WindowText);
-    shape->pen_width = control.border_width;
-    shape->update();
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setAutoFillBackground(!control.transparent && !control.back.system);
-    label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    if (control.kind == Kind::Image) {
-      if (label->property("picture").toString() != control.picture) {
-        label->setPixmap(QPixmap(control.picture));
-        label->setProperty("picture", control.picture);
-      }
-    } else {
-      if (label->text() != to_widget_text(control.text)) label->setText(to_widget_text(control.text));
-      label->setAlignment(align);
-    }
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    if (button->text() != control.text) button->setText(control.text);
-    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
-    button->setChecked(control.checked);
-  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(control.text);
-  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (edit->text() != control.text) edit->setText(control.text);
-    edit->setReadOnly(control.locked);
-    edit->setMaxLength(control.max_length > 0 ? control.max_length : 32767);
-    edit->setAlignment(align);
-    edit->setInputMethodHints(control.ime == ImeMode::Alphanumeric
-                                  ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
-                                  : Qt::ImhNone);
-  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-    if (from_widget_text(edit->toPlainText()) != control.text) {
-      edit->setPlainText(to_widget_text(control.text));
-      edit->moveCursor(QTextCursor::End);
-    }
-    edit->setReadOnly(control.locked);
-  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
-    if (shown != control.items) {
-      list->clear();
-      for (const QString& item : control.items) list->addItem(to_widget_text(item));
-      for (int i = 0; i < list->count(); ++i) list->item(i)->setData(Qt::UserRole, control.items[i]);
-    }
-    if (list->currentRow() != control.selected) list->setCurrentRow(control.selected);
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-    if (shown != control.items) {
-      combo->clear();
-      combo->addItems(control.items);
-    }
-    if (combo->currentIndex() != control.selected) combo->setCurrentIndex(control.selected);
-  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
-    bar->setRange(control.minimum, control.maximum);
-    bar->setSingleStep(control.small_change);
-    bar->setPageStep(control.large_change);
-    if (bar->value() != control.value) bar->setValue(control.value);
-  }
 }
 
 FormWindow& WindowSet::open(Form& form) {

@@ -28,8 +28,9 @@ HelpWindow::HelpWindow() {
     item->setData(Qt::UserRole, found.captured(1));
   }
   contents->setMaximumWidth(180);
-  connect(contents, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { page_->scrollToAnchor(item->data(Qt::UserRole).toString()); });
+  connect(contents, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    page_->scrollToAnchor(item->data(Qt::UserRole).toString());
+  });
 
   search_ = new QLineEdit(this);
   search_->setPlaceholderText("検索する言葉");

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 QColor to_qcolor(const Rgb& rgb, QPalette::ColorRole role) {
   if (rgb.system) return QApplication::palette().color(role);

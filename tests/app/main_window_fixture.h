@@ -34,7 +34,9 @@ class MainWindowFixture : public ::testing::Test {
   }
   // A menu item or toolbar button chosen.
   void choose(const QString& item) { send(Event::Click, item); }
-  void press_button(int index, int button = 1) { send(Event::MouseDown, "Command13", index, button); }
+  void press_button(int index, int button = 1) {
+    send(Event::MouseDown, "Command13", index, button);
+  }
   // A day cell clicked: the button press first, then the click.
   void click_cell(int cell, int button = 1) {
     send(Event::MouseDown, "Label1", cell, button);

@@ -30,12 +30,12 @@ TEST(SettingsTokens, EveryTokenIsAppliedWhereverItStands) {
       {"TORNDD003GHIJKLMNOPQRSTUVWXYZ0", 1, 0, 1999},
       {"IBE", 2, 0, 1996},
       {"YASNDE", 3, 1, 1996},
-      {"ABCYASTOR", 1, 0, 1996},              // the last mode token wins
-      {"NDENDD", 1, 0, 1996},                 // the last memo token wins
-      {"TOR002004", 1, 0, 2002},              // "00" tokens add up
-      {"TOR00X", 1, 0, 1996},                 // a non-digit adds nothing
-      {"TORNDE00", 1, 1, 1996},               // a short last token
-      {"ABCDEFGHI", 1, 0, 1996},              // no mode token: the normal calendar
+      {"ABCYASTOR", 1, 0, 1996},  // the last mode token wins
+      {"NDENDD", 1, 0, 1996},     // the last memo token wins
+      {"TOR002004", 1, 0, 2002},  // "00" tokens add up
+      {"TOR00X", 1, 0, 1996},     // a non-digit adds nothing
+      {"TORNDE00", 1, 1, 1996},   // a short last token
+      {"ABCDEFGHI", 1, 0, 1996},  // no mode token: the normal calendar
       {"", 1, 0, 1996},
   };
   for (const TokenCase& c : cases) {
@@ -47,8 +47,15 @@ TEST(SettingsTokens, EveryTokenIsAppliedWhereverItStands) {
 }
 
 TEST(SettingsTokens, TokensPastTheTenthAreRead) {
-  EXPECT_EQ(parsed("TORABCDEFGHIJKLMNOPQRSTUVWXYZ0" "IBE").calen_mode, 2);
-  EXPECT_EQ(parsed("TORABCDEFGHIJKLMNOPQRSTUVWXYZ0" "005" "007").base_year, 2008);
+  EXPECT_EQ(parsed("TORABCDEFGHIJKLMNOPQRSTUVWXYZ0"
+                   "IBE")
+                .calen_mode,
+            2);
+  EXPECT_EQ(parsed("TORABCDEFGHIJKLMNOPQRSTUVWXYZ0"
+                   "005"
+                   "007")
+                .base_year,
+            2008);
 }
 
 TEST(SettingsTokens, ShortStringsArePaddedToFullLength) {
@@ -99,9 +106,10 @@ TEST_F(SettingsFile, MissingFileIsCreatedWithTheDefaults) {
   auto program = module1_main(platform);
   ASSERT_TRUE(program);
   const QStringList lines = *read_lines(kSettingsFile);
-  EXPECT_EQ(lines, (QStringList{"TORABCDEFGHIJKLMNOPQRSTUVWXYZ0", "KOZ = 200305", "BaseBall = ",
-                                "TORIBE1 = ", "TORIBE2 = ", "TORIBE3 = ", "TORIBE4 = ", "TORIBE5 = ",
-                                "TORIBE6 = ", "TORIBE7 = ", "TORIBE8 = ", "TORIBE9 ="}));
+  EXPECT_EQ(lines,
+            (QStringList{"TORABCDEFGHIJKLMNOPQRSTUVWXYZ0", "KOZ = 200305",
+                         "BaseBall = ", "TORIBE1 = ", "TORIBE2 = ", "TORIBE3 = ", "TORIBE4 = ",
+                         "TORIBE5 = ", "TORIBE6 = ", "TORIBE7 = ", "TORIBE8 = ", "TORIBE9 ="}));
   EXPECT_EQ(program->m.calen_mode, 1);
   EXPECT_EQ(program->m.memo_del, 0);
   EXPECT_EQ(program->m.load_flag, "0");

@@ -14,8 +14,8 @@ struct FixedHoliday {
 };
 const FixedHoliday kFixed[] = {{1, 1},  {2, 11}, {4, 29}, {5, 3},   {5, 4},  {5, 5},
                                {7, 20}, {9, 15}, {11, 3}, {11, 23}, {12, 23}};
-const QStringList kAnniversaries{"0101正月", "0229閏日", "0505誕生日", "1123記念", "0921式",
-                                 "0310式"};
+const QStringList kAnniversaries{"0101正月", "0229閏日", "0505誕生日",
+                                 "1123記念", "0921式",   "0310式"};
 
 // The equinox day from the reference instant and a mean year of 365.2422 days.
 int equinox_day(int year, bool spring) {
@@ -37,8 +37,10 @@ std::vector<Rgb> expected_colours(int year, int month) {
   const int first_col = first.dayOfWeek() % 7;
   std::vector<Rgb> colours(37, kSystemColour);
   for (int k = 0; k < 37; ++k)
-    if (k % 7 == 0) colours[k] = kRed;
-    else if (k % 7 == 6) colours[k] = kBlue;
+    if (k % 7 == 0)
+      colours[k] = kRed;
+    else if (k % 7 == 6)
+      colours[k] = kBlue;
   const auto cell = [&](int day) { return first_col + day - 1; };
   const bool in_range = year >= 1900 && year <= 2050;
   if (in_range) {

@@ -58,7 +58,8 @@ TEST(TextFile, WritesCp932WithCrLfAndReadsBack) {
   const QString path = dir.filePath("out.txt");
   const QStringList lines{QString::fromUtf8("ﾕｰｻﾞｰ休日"), "", "KOZ = 200305"};
   ASSERT_TRUE(write_lines(path, lines));
-  EXPECT_EQ(file_bytes(path), QByteArray("\xd5\xb0\xbb\xde\xb0\x8b\x78\x93\xfa\r\n\r\nKOZ = 200305\r\n"));
+  EXPECT_EQ(file_bytes(path),
+            QByteArray("\xd5\xb0\xbb\xde\xb0\x8b\x78\x93\xfa\r\n\r\nKOZ = 200305\r\n"));
   EXPECT_EQ(*read_lines(path), lines);
 }
 

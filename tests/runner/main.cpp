@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
   }
   // Each scenario moves into a folder of its own: fix the paths first.
   QStringList files;
-  for (int i = 1; i < argc; ++i) files << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
+  for (int i = 1; i < argc; ++i)
+    files << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
   bool all_passed = true;
   for (int i = 1; i < argc; ++i) {
     Runner runner;

@@ -17,7 +17,9 @@
 
 namespace {
 
-QString crlf(const QString& text) { return QString(text).replace("\r\n", "\n").replace('\n', "\r\n"); }
+QString crlf(const QString& text) {
+  return QString(text).replace("\r\n", "\n").replace('\n', "\r\n");
+}
 
 Shown text(const QString& value) { return {Shown::Text, value}; }
 Shown integer(int value) { return {Shown::Integer, {}, value}; }
@@ -119,12 +121,18 @@ std::optional<Shown> window_property(QWidget* window, const QString& prop) {
 
 QString to_value_text(const Shown& shown) {
   switch (shown.type) {
-    case Shown::Integer: return QString::number(shown.number);
-    case Shown::Bool: return shown.number ? "true" : "false";
-    case Shown::Colour: return QString("%1,%2,%3").arg(shown.r).arg(shown.g).arg(shown.b);
+    case Shown::Integer:
+      return QString::number(shown.number);
+    case Shown::Bool:
+      return shown.number ? "true" : "false";
+    case Shown::Colour:
+      return QString("%1,%2,%3").arg(shown.r).arg(shown.g).arg(shown.b);
     case Shown::Text: {
       QString escaped = shown.text;
-      escaped.replace("\\", "\\\\").replace("\"", "\\\"").replace("\r", "\\r").replace("\n", "\\n")
+      escaped.replace("\\", "\\\\")
+          .replace("\"", "\\\"")
+          .replace("\r", "\\r")
+          .replace("\n", "\\n")
           .replace("\t", "\\t");
       return "\"" + escaped + "\"";
     }
@@ -134,9 +142,9 @@ QString to_value_text(const Shown& shown) {
 
 QStringList all_properties(QWidget* widget, QAction* action, bool window) {
   static const QStringList kWindowProps{"caption", "left", "top", "width", "height", "visible"};
-  static const QStringList kProps{"text", "fore", "back", "visible", "enabled", "locked", "checked",
-                                  "tooltip", "left", "top", "width", "height", "count", "selected",
-                                  "value", "focus"};
+  static const QStringList kProps{"text",    "fore",     "back",  "visible", "enabled", "locked",
+                                  "checked", "tooltip",  "left",  "top",     "width",   "height",
+                                  "count",   "selected", "value", "focus"};
   QStringList lines;
   if (window) {
     for (const QString& prop : kWindowProps)
@@ -149,6 +157,7 @@ QStringList all_properties(QWidget* widget, QAction* action, bool window) {
   }
   if (auto* list = qobject_cast<QListWidget*>(widget))
     for (int k = 0; k < list->count(); ++k)
-      lines << QString("item(%1) = ").arg(k) + to_value_text(*widget_property(widget, QString("item(%1)").arg(k)));
+      lines << QString("item(%1) = ").arg(k) +
+                   to_value_text(*widget_property(widget, QString("item(%1)").arg(k)));
   return lines;
 }

@@ -15,12 +15,9 @@
 
 #include "core/text_file.h"
 #include "properties.h"
+#include "runner_text.h"
 
 namespace {
-
-QString fail(const QString& expected, const QString& found) {
-  return QString("expected %1, found %2").arg(expected, found);
-}
 
 // A point of the window's bare background, where no control lies.
 QPoint bare_point(QWidget* client) {
@@ -36,8 +33,8 @@ QWidget* mouse_target(QWidget* widget) {
 }
 
 void send_mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-  const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button)
-                                                                 : Qt::MouseButtons(Qt::NoButton);
+  const Qt::MouseButtons held =
+      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons(Qt::NoButton);
   QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
@@ -55,32 +52,13 @@ struct KeyName {
   const char* text;
 };
 const KeyName kKeys[] = {
-    {"Enter", Qt::Key_Return, "\r"}, {"Tab", Qt::Key_Tab, ""},     {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Left", Qt::Key_Left, ""},      {"Right", Qt::Key_Right, ""}, {"Up", Qt::Key_Up, ""},
-    {"Down", Qt::Key_Down, ""},      {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, ""},  {"Home", Qt::Key_Home, ""},   {"End", Qt::Key_End, ""},
+    {"Enter", Qt::Key_Return, "\r"},    {"Tab", Qt::Key_Tab, ""},
+    {"Escape", Qt::Key_Escape, "\x1b"}, {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},       {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},         {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, ""},     {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},
 };
-
-std::optional<QByteArray> from_hex(const QString& hex) {
-  QString digits = hex;
-  digits.remove(' ');
-  if (digits.size() % 2) return std::nullopt;
-  for (QChar ch : digits)
-    if (!ch.isDigit() && !QString("abcdefABCDEF").contains(ch)) return std::nullopt;
-  return QByteArray::fromHex(digits.toLatin1());
-}
-
-QString icon_name(MsgIcon icon) {
-  static const char* kNames[] = {"none", "stop", "question", "exclamation", "information"};
-  return kNames[int(icon)];
-}
-
-QString buttons_name(MsgButtons buttons) {
-  static const char* kNames[] = {"ok", "okcancel", "yesno"};
-  return kNames[int(buttons)];
-}
-
-QString quoted(const QString& text) { return to_value_text(Shown{Shown::Text, text}); }
 
 }  // namespace
 
@@ -232,7 +210,8 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (QString error = find(arg(1), target); !error.isEmpty()) return error;
   if (verb == "screenshot") {  // our own: screenshot WINDOW FILE.png, for looking at a window
     if (target.widget || target.action || w.size() != 3) return "screenshot takes WINDOW FILE";
-    if (!target.window->grab().save(QDir(QFileInfo(command_file_).absolutePath()).absoluteFilePath(arg(2))))
+    if (!target.window->grab().save(
+            QDir(QFileInfo(command_file_).absolutePath()).absoluteFilePath(arg(2))))
       return "cannot save " + arg(2);
     return {};
   }
@@ -264,8 +243,8 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (verb == "point") {
     QWidget* at = mouse_target(widget ? widget : target.window->client());
     const QPoint point = widget ? at->rect().center() : bare_point(at);
-    QMouseEvent move(QEvent::MouseMove, point, at->mapToGlobal(point),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, point, at->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(at, &move);
     return {};
   }
@@ -294,7 +273,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
       QString ch(text[i]);
       if (text[i].isHighSurrogate() && i + 1 < text.size()) ch += text[++i];
       const int key = ch.size() == 1 && ch[0].unicode() < 128 ? QKeySequence(ch.toUpper())[0].key()
-                                                               : Qt::Key_unknown;
+                                                              : Qt::Key_unknown;
       send_key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, key, ch);
       after_action();
     }
@@ -315,15 +294,18 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (verb == "select") {
     const int k = arg(2).toInt();
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      if (k < 0 || k >= combo->count()) return fail(QString("item %1").arg(k), QString("%1 items").arg(combo->count()));
+      if (k < 0 || k >= combo->count())
+        return fail(QString("item %1").arg(k), QString("%1 items").arg(combo->count()));
       combo->setCurrentIndex(k);
       Q_EMIT combo->activated(k);
       return {};
     }
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
-      if (k < 0 || k >= list->count()) return fail(QString("line %1").arg(k), QString("%1 lines").arg(list->count()));
+      if (k < 0 || k >= list->count())
+        return fail(QString("line %1").arg(k), QString("%1 lines").arg(list->count()));
       list->setCurrentRow(k);
-      if (Control* control = target.window->form().find_ref(widget->objectName())) control->selected = k;
+      if (Control* control = target.window->form().find_ref(widget->objectName()))
+        control->selected = k;
       return {};
     }
     return "select takes a list or combo box";
@@ -356,7 +338,8 @@ QString Runner::find(const QString& ref, Target& target) {
     const int line = control.mid(open + 1, control.size() - open - 2).toInt(&ok);
     if (list && ok) {
       if (line < 0 || line >= list->count())
-        return fail(QString("line %1 in %2").arg(line).arg(control.left(open)), QString("%1 lines").arg(list->count()));
+        return fail(QString("line %1 in %2").arg(line).arg(control.left(open)),
+                    QString("%1 lines").arg(list->count()));
       target.widget = list;
       target.list_line = line;
       return {};
@@ -375,151 +358,4 @@ QString Runner::check_usable(const Target& target, const QString& ref) {
   if (target.widget && (!target.widget->isVisible() || !target.widget->isEnabled()))
     return ref + " is disabled or not visible";
   return {};
-}
-
-QString Runner::expect(const std::vector<Word>& w, const Command& command) {
-  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
-  const QString what = arg(1);
-  if (what == "message" && w.size() == 3 && w[2].text == "message" && !w[2].quoted) return {};
-  if (what == "no" && arg(2) == "message") {
-    for (const ShownMessage& shown : platform_->shown)
-      if (!shown.checked)
-        return fail("no unchecked message", (shown.input ? "input box " : "message box ") + quoted(shown.text));
-    return {};
-  }
-  if (what == "message" && w.size() >= 3 && w[2].quoted) return expect_box(false, w);
-  if (what == "input" && w.size() >= 3 && w[2].quoted) return expect_box(true, w);
-  if (what == "beeps") {
-    const int n = arg(2).toInt();
-    return platform_->beeps == n ? QString() : fail(QString("%1 beeps").arg(n), QString::number(platform_->beeps));
-  }
-  if (what == "file" || what == "nofile") return expect_file(w, command);
-  if (what == "window") {
-    FormWindow* window = windows_ ? windows_->find(arg(2)) : nullptr;
-    const bool open = window && window->isVisible() && running_;
-    if (arg(3) != "open" && arg(3) != "closed") return "expect window takes open or closed";
-    const bool want = arg(3) == "open";
-    return open == want ? QString() : fail(arg(2) + " " + arg(3), open ? "open" : "closed");
-  }
-  if (what == "running") {
-    const bool want = arg(2) == "true";
-    return running_ == want ? QString() : fail("running " + arg(2), running_ ? "true" : "false");
-  }
-  if (w.size() == 4 && (arg(2) == "=" || arg(2) == "!=")) return expect_property(what, arg(2), w[3]);
-  return "cannot read this expect line";
-}
-
-QString Runner::expect_property(const QString& ref_prop, const QString& op, const Word& value) {
-  const qsizetype dot = ref_prop.lastIndexOf('.');
-  if (dot < 0) return "expect takes WINDOW.CONTROL.PROP or WINDOW.PROP";
-  const QString ref = ref_prop.left(dot);
-  const QString prop = ref_prop.mid(dot + 1);
-  Target target;
-  if (QString error = find(ref, target); !error.isEmpty()) return error;
-  std::optional<Shown> shown;
-  const bool window = !target.widget && !target.action;
-  if (window) shown = window_property(target.window, prop);
-  else if (target.action) shown = action_property(target.action, prop);
-  else shown = widget_property(target.widget, prop);
-  if (!shown) return QString("%1 has no property %2").arg(ref, prop);
-
-  bool equal = false;
-  if (value.quoted) {
-    equal = shown->type == Shown::Text ? shown->text == value.text
-                                       : to_value_text(*shown) == value.text;
-  } else if (value.text == "true" || value.text == "false") {
-    equal = shown->type == Shown::Bool && shown->number == (value.text == "true");
-  } else if (value.text == "system" || value.text.count(',') == 2) {
-    QColor colour;
-    if (value.text == "system") {
-      const QPalette::ColorRole role = prop == "fore" ? QPalette::ButtonText : QPalette::Window;
-      colour = QApplication::palette().color(role);
-    } else {
-      const QStringList parts = value.text.split(',');
-      colour = QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
-    }
-    equal = shown->type == Shown::Colour && shown->r == colour.red() && shown->g == colour.green() &&
-            shown->b == colour.blue();
-  } else {
-    bool ok = false;
-    const int number = value.text.toInt(&ok);
-    if (!ok) return "cannot read the value " + value.text;
-    const bool geometry = QStringList{"left", "top", "width", "height"}.contains(prop);
-    equal = shown->type == Shown::Integer &&
-            (geometry ? std::abs(shown->number - number) <= 15 : shown->number == number);
-  }
-  const QString expected_text = value.quoted ? quoted(value.text) : value.text;
-  if (op == "=" && !equal) return fail(ref_prop + " = " + expected_text, to_value_text(*shown));
-  if (op == "!=" && equal) return fail(ref_prop + " != " + expected_text, to_value_text(*shown));
-  return {};
-}
-
-QString Runner::expect_box(bool input, const std::vector<Word>& w) {
-  ShownMessage* oldest = nullptr;
-  for (ShownMessage& shown : platform_->shown)
-    if (!shown.checked && shown.input == input) {
-      oldest = &shown;
-      break;
-    }
-  const QString kind = input ? "input box" : "message box";
-  if (!oldest) return fail(kind + " " + quoted(w[2].text), "none");
-  oldest->checked = true;
-  QString found = quoted(oldest->text) + " title " + quoted(oldest->title);
-  if (!input) found += " icon " + icon_name(oldest->icon) + " buttons " + buttons_name(oldest->buttons);
-  else found += " default " + quoted(oldest->default_text);
-  bool match = oldest->text == w[2].text;
-  for (size_t i = 3; i + 1 < w.size(); i += 2) {
-    const QString key = w[i].text, value = w[i + 1].text;
-    if (key == "title") match = match && oldest->title == value;
-    else if (key == "icon" && !input) match = match && icon_name(oldest->icon) == value;
-    else if (key == "buttons" && !input) match = match && buttons_name(oldest->buttons) == value;
-    else if (key == "default" && input) match = match && oldest->default_text == value;
-    else return "cannot read this expect line at " + key;
-  }
-  if ((w.size() - 3) % 2) return "cannot read this expect line";
-  QString expected = quoted(w[2].text);
-  for (size_t i = 3; i < w.size(); ++i) expected += " " + (w[i].quoted ? quoted(w[i].text) : w[i].text);
-  return match ? QString() : fail(kind + " " + expected, found);
-}
-
-QString Runner::expect_file(const std::vector<Word>& w, const Command& command) {
-  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
-  const QString name = arg(2);
-  QFile file(path(name));
-  const bool exists = file.exists();
-  if (arg(1) == "nofile") return exists ? fail("no file " + name, "the file") : QString();
-  if (!exists || !file.open(QIODevice::ReadOnly)) return fail("file " + name, "no such file");
-  const QByteArray bytes = file.readAll();
-  if (command.has_block) {
-    QString expected;
-    for (const QString& line : command.block) expected += line + "\r\n";
-    const QString found = from_cp932(bytes);
-    if (found == expected) return {};
-    const QStringList found_lines = found.split("\r\n");
-    for (qsizetype i = 0; i < command.block.size(); ++i)
-      if (i >= found_lines.size() || found_lines[i] != command.block[i])
-        return fail(QString("line %1 of %2 = %3").arg(i + 1).arg(name, quoted(command.block[i])),
-                    i < found_lines.size() ? quoted(found_lines[i]) : QString("no such line"));
-    return fail(QString("%1 lines in %2").arg(command.block.size()).arg(name), quoted(found));
-  }
-  const QStringList lines = *read_lines(path(name));
-  if (arg(3) == "line" && arg(5) == "=" && w.size() == 7) {
-    const int k = arg(4).toInt();
-    if (k < 1 || k > lines.size()) return fail(QString("line %1 of %2").arg(k).arg(name), QString("%1 lines").arg(lines.size()));
-    return lines[k - 1] == w[6].text ? QString()
-                                     : fail(QString("line %1 of %2 = %3").arg(k).arg(name, quoted(w[6].text)),
-                                            quoted(lines[k - 1]));
-  }
-  if (arg(3) == "lines" && w.size() == 5) {
-    const int n = arg(4).toInt();
-    return lines.size() == n ? QString() : fail(QString("%1 lines in %2").arg(n).arg(name), QString::number(lines.size()));
-  }
-  if (arg(3) == "bytes" && w.size() >= 5) {
-    QString hex;
-    for (size_t i = 4; i < w.size(); ++i) hex += w[i].text;
-    const auto expected = from_hex(hex);
-    if (!expected) return "cannot read the bytes " + hex;
-    return bytes == *expected ? QString() : fail(name + " bytes " + expected->toHex(' ').toUpper(), bytes.toHex(' ').toUpper());
-  }
-  return "cannot read this expect file line";
 }

@@ -22,10 +22,14 @@ bool split_words(const QString& line, std::vector<Word>& words, QString& error) 
         }
         if (ch == '\\' && i < line.size()) {
           const QChar esc = line[i++];
-          if (esc == 'n') word.text += '\n';
-          else if (esc == 'r') word.text += '\r';
-          else if (esc == 't') word.text += '\t';
-          else word.text += esc;
+          if (esc == 'n')
+            word.text += '\n';
+          else if (esc == 'r')
+            word.text += '\r';
+          else if (esc == 't')
+            word.text += '\t';
+          else
+            word.text += esc;
         } else {
           word.text += ch;
         }
@@ -64,10 +68,9 @@ bool read_script(const QString& path, std::vector<Command>& commands, QString& e
       error = QString("line %1: %2").arg(n + 1).arg(error);
       return false;
     }
-    const bool takes_block =
-        (command.words.size() == 2 && command.words[0].text == "file") ||
-        (command.words.size() == 3 && command.words[0].text == "expect" &&
-         command.words[1].text == "file");
+    const bool takes_block = (command.words.size() == 2 && command.words[0].text == "file") ||
+                             (command.words.size() == 3 && command.words[0].text == "expect" &&
+                              command.words[1].text == "file");
     if (takes_block) {
       command.has_block = true;
       auto block_line = [&](qsizetype k) {

@@ -1,0 +1,135 @@
+// Copying a form's description onto its widgets.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/form_window.h"
+#include "ui/look.h"
+#include "ui/shape_widget.h"
+#include "ui/twips.h"
+#include "ui/widget_text.h"
+
+namespace {
+
+void set_colours(QWidget* widget, const Control& control) {
+  QPalette palette = widget->palette();
+  palette.setColor(fore_role(widget), to_qcolor(control.fore, QPalette::ButtonText));
+  palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+void FormWindow::sync() {
+  syncing_ = true;
+  setWindowTitle(form_.caption);
+  const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
+  if (wanted.size() != size()) resize(wanted.size());
+  if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  for (Control& control : form_.controls()) sync_control(control);
+  if (form_.visible && !isVisible()) show();
+  if (!form_.visible && isVisible()) hide();
+  syncing_ = false;
+  // Moving the focus last, outside the copy, so the control left and the one
+  // entered both hear of it.
+  if (!form_.focus_request.isEmpty()) {
+    QWidget* target = widgets_.value(form_.focus_request);
+    form_.focus_request.clear();
+    if (target) target->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FormWindow::sync_control(Control& control) {
+  if (QAction* action = actions_.value(control.ref())) {
+    if (control.kind != Kind::ToolButton) action->setText(control.text);
+    action->setToolTip(control.tooltip);
+    if (control.checked) action->setCheckable(true);
+    action->setChecked(control.checked);
+    action->setEnabled(control.enabled);
+    action->setVisible(control.visible);
+    return;
+  }
+  QWidget* widget = widgets_.value(control.ref());
+  if (!widget) return;
+  const QRect geometry(to_px(control.left), to_px(control.top), to_px(control.width),
+                       to_px(control.height));
+  if (widget->geometry() != geometry) widget->setGeometry(geometry);
+  if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
+    widget->setVisible(control.visible);
+  widget->setEnabled(control.enabled);
+  widget->setToolTip(control.tooltip);
+  const QFont font = to_qfont(control.font);
+  if (widget->font() != font) widget->setFont(font);
+  set_colours(widget, control);
+  const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
+                              : control.align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
+                                                              : Qt::AlignLeft | Qt::AlignVCenter;
+
+  if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
+    shape->colour = to_qcolor(control.fore, QPalette::WindowText);
+    shape->pen_width = control.border_width;
+    shape->update();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setAutoFillBackground(!control.transparent && !control.back.system);
+    label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    if (control.kind == Kind::Image) {
+      if (label->property("picture").toString() != control.picture) {
+        label->setPixmap(QPixmap(control.picture));
+        label->setProperty("picture", control.picture);
+      }
+    } else {
+      if (label->text() != to_widget_text(control.text))
+        label->setText(to_widget_text(control.text));
+      label->setAlignment(align);
+    }
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    if (button->text() != control.text) button->setText(control.text);
+    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
+    button->setChecked(control.checked);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(control.text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (edit->text() != control.text) edit->setText(control.text);
+    edit->setReadOnly(control.locked);
+    edit->setMaxLength(control.max_length > 0 ? control.max_length : 32767);
+    edit->setAlignment(align);
+    edit->setInputMethodHints(control.ime == ImeMode::Alphanumeric
+                                  ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+                                  : Qt::ImhNone);
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (from_widget_text(edit->toPlainText()) != control.text) {
+      edit->setPlainText(to_widget_text(control.text));
+      edit->moveCursor(QTextCursor::End);
+    }
+    edit->setReadOnly(control.locked);
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
+    if (shown != control.items) {
+      list->clear();
+      for (const QString& item : control.items) list->addItem(to_widget_text(item));
+      for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setData(Qt::UserRole, control.items[i]);
+    }
+    if (list->currentRow() != control.selected) list->setCurrentRow(control.selected);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (shown != control.items) {
+      combo->clear();
+      combo->addItems(control.items);
+    }
+    if (combo->currentIndex() != control.selected) combo->setCurrentIndex(control.selected);
+  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    bar->setRange(control.minimum, control.maximum);
+    bar->setSingleStep(control.small_change);
+    bar->setPageStep(control.large_change);
+    if (bar->value() != control.value) bar->setValue(control.value);
+  }
+}
