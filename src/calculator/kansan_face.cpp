@@ -2,7 +2,6 @@
 // buttons of the source's group, the result recomputed after every key.
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 
 #include "calculator/calculator_form.h"
 #include "core/number_text.h"
@@ -61,8 +60,12 @@ void Calculator::kansan() {
       std::to_chars(digits, digits + sizeof digits, quotient, std::chars_format::scientific, 6);
   double rounded = 0;
   std::from_chars(digits, end.ptr, rounded);
+  // The exponent stands between the 'e' and the end of the written digits; the
+  // buffer is not terminated there.
   const char* exponent_text = std::find(digits, end.ptr, 'e') + 1;
-  const int exponent = std::atoi(exponent_text);
+  if (exponent_text < end.ptr && *exponent_text == '+') ++exponent_text;
+  int exponent = 0;
+  std::from_chars(exponent_text, end.ptr, exponent);
 
   // Beyond what the box writes out in plain digits the user gets a word instead.
   Control& result = c("Text1");
