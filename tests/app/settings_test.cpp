@@ -182,4 +182,16 @@ TEST_F(SettingsFile, UnwritableFileIsToldAndTheSettingsStayInMemory) {
   EXPECT_EQ(platform.shown.size(), 2u);
 }
 
+TEST_F(SettingsFile, ModeClicksWhileLoadingNeitherRepaintNorWrite) {
+  auto program = module1_main(platform);
+  Toribe& window = *program->main_window;
+  const QStringList before = *read_lines(kSettingsFile);
+  window.m.load_flag = "1";
+  window.cur_month = 6;  // a repaint would show June
+  window.Option1_Click(2);
+  EXPECT_EQ(window.m.calen_mode, 1);
+  EXPECT_EQ(window.c("Label3").text, "2003年 5月");
+  EXPECT_EQ(*read_lines(kSettingsFile), before);
+}
+
 }  // namespace
