@@ -362,6 +362,11 @@ bool FormWindow::forward_key(Control& control, QKeyEvent* key) {
   return true;
 }
 
+void FormWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  if (on_hidden) on_hidden();
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   Event query;

@@ -24,11 +24,14 @@ class FormWindow : public QMainWindow {
   // The widget or action of a control reference such as "Label1(3)".
   QWidget* widget(const QString& ref) const { return widgets_.value(ref); }
   QAction* action(const QString& ref) const { return actions_.value(ref); }
+  // Runs whenever the window is hidden (a modal wait ends there).
+  std::function<void()> on_hidden;
   QWidget* client() const { return client_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void build();

@@ -104,12 +104,9 @@ void QtPlatform::show_modal(Form& form) {
   windows_.sync_all();
   // Wait here, as a modal window does, until the form hides itself.
   QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (!form.visible) loop.quit();
-  });
-  poll.start(50);
-  loop.exec();
+  window.on_hidden = [&loop] { loop.quit(); };
+  if (form.visible) loop.exec();
+  window.on_hidden = nullptr;
   windows_.sync_all();
 }
 
