@@ -107,7 +107,6 @@ struct Event {
     KeyPress,     // key_ascii may be changed; 0 swallows the key
     KeyDown,      // key_code may be changed; 0 swallows the key
     Change,       // text box text changed (the description already holds the new text)
-    Scroll,       // scroll bar value changed (description holds the new value)
     QueryUnload,  // the close box was pressed; set cancel to keep the window
   };
   Type type = Click;

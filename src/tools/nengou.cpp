@@ -124,7 +124,6 @@ void nengou::handle(Event& event) {
       event.cancel = true;
       break;  // left only through "戻る"
     case Event::Change:
-    case Event::Scroll:
       if (name == "HScroll1") HScroll1_Change();
       if (name == "HScroll2") HScroll2_Change();
       break;
