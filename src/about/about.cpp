@@ -10,15 +10,10 @@ const char* const kWelcome = "何でもあるトリベへようこそ！！";
 
 QString version_text(int major, int minor) { return QString("Ver.%1.%2").arg(major).arg(minor); }
 
-frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) {
-  has_border = false;
-  create_controls();
-}
+frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) { create_controls(); }
 
 void frmAbout::create_controls() {
-  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, 5700, 3420);
-  frame.fore = {0, 0, 128};
-  frame.border_width = 3;
+  frame_borderless(5700, 3420, {0, 0, 128});
   place(add(Kind::Image, "picIcon"), 300, 300, 480, 480).picture = ":/toolbar/24@2x.png";
   Control& title = place(add(Kind::Label, "lblTitle"), 1080, 240, 4320, 480);
   title.font = {"ＭＳ 明朝", 18, true};
@@ -46,9 +41,6 @@ void frmAbout::handle(Event& event) {
     case Event::Load:
       Form_Load();
       break;
-    case Event::QueryUnload:
-      event.cancel = true;
-      break;  // left only through "OK"
     case Event::Click:
       if (event.name == "cmdOK") cmdOK_Click();
       break;

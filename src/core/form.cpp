@@ -36,7 +36,21 @@ Control* Form::find_ref(const QString& ref) {
   return ok ? find(ref.left(open), index) : nullptr;
 }
 
-void Form::dispatch(Event& event) { handle(event); }
+Control& Form::frame_borderless(int frame_width, int frame_height, Rgb colour) {
+  has_border = false;
+  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, frame_width, frame_height);
+  frame.fore = colour;
+  frame.border_width = 3;
+  return frame;
+}
+
+void Form::dispatch(Event& event) {
+  if (event.type == Event::QueryUnload && !has_border) {
+    event.cancel = true;
+    return;
+  }
+  handle(event);
+}
 
 void Form::show() {
   if (!loaded) {

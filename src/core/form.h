@@ -146,7 +146,13 @@ class Form {
   std::deque<Control>& controls() { return controls_; }
   const std::deque<Control>& controls() const { return controls_; }
 
-  // Entry for every window event; handle() does the work.
+  // Makes the window borderless, framed by the drawn rectangle Shape1 (3 pixels)
+  // around its whole area of width x height twips.
+  Control& frame_borderless(int frame_width, int frame_height, Rgb colour);
+
+  // Entry for every window event; handle() does the work. A borderless window
+  // has no close box: a close request is refused before it reaches the form,
+  // which is left only through its own button.
   void dispatch(Event& event);
   // Focus requested by a handler; the window moves the focus and clears it.
   QString focus_request;

@@ -12,17 +12,12 @@ constexpr int kRestLeft = (kWidth - kDieSize) / 2, kRestTop = 1800;
 
 }  // namespace
 
-Dice::Dice(Module1& m, Platform& platform) : Form("Dice", platform), m_(m) {
-  has_border = false;
-  create_controls();
-}
+Dice::Dice(Module1& m, Platform& platform) : Form("Dice", platform), m_(m) { create_controls(); }
 
 Dice::~Dice() { stop_throw(); }
 
 void Dice::create_controls() {
-  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, kWidth, kHeight);
-  frame.fore = {0, 128, 0};
-  frame.border_width = 3;
+  frame_borderless(kWidth, kHeight, {0, 128, 0});
   place(add(Kind::Image, "Image1"), kRestLeft, kRestTop, kDieSize, kDieSize).picture =
       ":/dice/1.png";
   // The throw button's caption is its own name, as it has always been.
@@ -84,9 +79,6 @@ void Dice::handle(Event& event) {
     case Event::Load:
       Form_Load();
       break;
-    case Event::QueryUnload:
-      event.cancel = true;
-      break;  // left only through "戻る"
     case Event::Click:
       if (event.name == "Command2") Command2_Click();
       if (event.name == "Command1") Command1_Click();

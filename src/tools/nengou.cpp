@@ -14,14 +14,11 @@ constexpr int kLastShownYear = 2188;
 }  // namespace
 
 nengou::nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {
-  has_border = false;
   create_controls();
 }
 
 void nengou::create_controls() {
-  Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, 3900, 3380);
-  frame.fore = {0, 0, 128};
-  frame.border_width = 3;
+  frame_borderless(3900, 3380, {0, 0, 128});
   Control& title = place(add(Kind::Label, "Label1"), 240, 150, 2100, 360);
   title.text = "年号変換";
   title.font = {"ＭＳ 明朝", 14, true};
@@ -120,9 +117,6 @@ void nengou::handle(Event& event) {
     case Event::Load:
       Form_Load();
       break;
-    case Event::QueryUnload:
-      event.cancel = true;
-      break;  // left only through "戻る"
     case Event::Change:
       if (name == "HScroll1") HScroll1_Change();
       if (name == "HScroll2") HScroll2_Change();

@@ -105,4 +105,20 @@ TEST(Form, ControlsAreFoundByReferenceAndLoadRunsOncePerShowing) {
   EXPECT_EQ(form.loads, 2);
 }
 
+TEST(Form, ABorderlessWindowRefusesTheCloseRequestBeforeItsHandlers) {
+  ScriptedPlatform platform;
+  Probe form(platform);
+  form.show();
+  Event close{Event::QueryUnload, "probe"};
+  form.dispatch(close);
+  EXPECT_FALSE(close.cancel);  // a framed window leaves the answer to its form
+  const Control& frame = form.frame_borderless(3900, 3380, kPurple);
+  EXPECT_FALSE(form.has_border);
+  EXPECT_EQ(frame.width, 3900);
+  EXPECT_EQ(frame.border_width, 3);
+  Event again{Event::QueryUnload, "probe"};
+  form.dispatch(again);
+  EXPECT_TRUE(again.cancel);
+}
+
 }  // namespace
