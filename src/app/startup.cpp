@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "core/platform.h"
 #include "core/save.h"
 

@@ -3,7 +3,7 @@
 // shows the main window.
 #include <memory>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "app/toribe.h"
 
 class Platform;

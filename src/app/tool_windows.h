@@ -2,7 +2,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "core/form.h"
 
 // Creates the tool window of that name; nullptr for a window not in this build.

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "calendar/day_tables.h"
 #include "core/form.h"
 

@@ -9,7 +9,7 @@
 // 1 subtract, 2 multiply, 3 divide, 4 a result is shown). Keying 7 + 3 = shows
 // 10; a further + 2 = shows 12. The memory (calc_mem) is kept for the whole run,
 // across closing and reopening the window.
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "calculator/periodic_table.h"
 #include "calculator/unit_table.h"
 #include "core/form.h"

@@ -1,7 +1,7 @@
 // The month grid: painting, navigation, the calendar-mode buttons.
 #include <QDate>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/toribe.h"
 #include "core/platform.h"
 

@@ -19,6 +19,13 @@ QByteArray to_cp932(const QString& text) {
   return encoder(text);
 }
 
+std::optional<QString> from_cp932_strict(const QByteArray& bytes) {
+  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+  QString text = decoder(bytes);
+  if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
 bool cp932_can_encode(const QString& text) {
   QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
   [[maybe_unused]] const QByteArray bytes = encoder(text);
@@ -36,11 +43,11 @@ QString cp932_unsaveable(const QString& text) {
   return found;
 }
 
-std::optional<QStringList> read_lines(const QString& path) {
+std::optional<QList<QByteArray>> read_byte_lines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray all = file.readAll();
-  QStringList lines;
+  QList<QByteArray> lines;
   qsizetype start = 0;
   while (start < all.size()) {
     qsizetype end = all.indexOf('\n', start);
@@ -48,9 +55,18 @@ std::optional<QStringList> read_lines(const QString& path) {
     if (end < 0) end = all.size();
     qsizetype stop = end;
     if (stop > start && all[stop - 1] == '\r') --stop;
-    lines.append(from_cp932(all.mid(start, stop - start)));
+    lines.append(all.mid(start, stop - start));
     start = next;
   }
+  return lines;
+}
+
+std::optional<QStringList> read_lines(const QString& path) {
+  const auto bytes = read_byte_lines(path);
+  if (!bytes) return std::nullopt;
+  QStringList lines;
+  lines.reserve(bytes->size());
+  for (const QByteArray& line : *bytes) lines.append(from_cp932(line));
   return lines;
 }
 
@@ -60,6 +76,10 @@ bool write_lines(const QString& path, const QStringList& lines) {
     bytes += to_cp932(line);
     bytes += "\r\n";
   }
+  return write_bytes(path, bytes);
+}
+
+bool write_bytes(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) {

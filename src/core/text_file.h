@@ -9,6 +9,8 @@
 // rather than stopping the decode.
 QString from_cp932(const QByteArray& bytes);
 QByteArray to_cp932(const QString& text);
+// The decoded text, or nothing when the bytes are not valid CP932.
+std::optional<QString> from_cp932_strict(const QByteArray& bytes);
 // True when every character of text has a CP932 form, so saving loses nothing.
 bool cp932_can_encode(const QString& text);
 // Every character of text that CP932 has no form for, each once, in order of
@@ -18,7 +20,11 @@ QString cp932_unsaveable(const QString& text);
 // Reads the file as lines. CR LF and bare LF both end a line; a missing last
 // line end is accepted. nullopt when the file cannot be opened.
 std::optional<QStringList> read_lines(const QString& path);
+// The same lines as bytes, undecoded, without their line ends.
+std::optional<QList<QByteArray>> read_byte_lines(const QString& path);
 
 // Replaces the file whole (QSaveFile), each line followed by CR LF.
 // False when the file could not be written; the old file is then untouched.
 bool write_lines(const QString& path, const QStringList& lines);
+// Replaces the file whole (QSaveFile) with these bytes.
+bool write_bytes(const QString& path, const QByteArray& bytes);

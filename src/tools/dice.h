@@ -1,7 +1,7 @@
 #pragma once
 // The dice window: a throw tumbles the die picture to 50 places drawn from the
 // runtime's random sequence; the last place is where it rests.
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "core/form.h"
 
 class Dice : public Form {

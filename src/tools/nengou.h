@@ -1,7 +1,7 @@
 #pragma once
 // The era window: a Western year and an era year chosen with two scroll bars and
 // the era buttons, each shown in the other's terms, with the age this year.
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "core/form.h"
 
 class nengou : public Form {

@@ -1,7 +1,7 @@
 #pragma once
 // The numbers game: three spinning digits, each stopped with its button; after
 // ten rounds the digit stopped on most often in each place is the prediction.
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "core/form.h"
 #include "tools/numbers_tally.h"
 

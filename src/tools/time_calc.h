@@ -1,7 +1,7 @@
 #pragma once
 // The time window: two times in hours, minutes and seconds added or subtracted,
 // the result shown in the same units (in red when the difference is negative).
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "core/form.h"
 
 class TimeCalc : public Form {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <map>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "calculator/calculator_form.h"
 #include "core/scripted_platform.h"
 

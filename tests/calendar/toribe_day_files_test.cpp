@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 #include "app/toribe.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"

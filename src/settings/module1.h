@@ -1,4 +1,5 @@
 #pragma once
+// The settings folder: Toribe.ini and the public variables every window may read.
 // The program's public variables: the settings lines and what they mean, and the
 // open flags of the tool windows. One instance lives for the whole run and is
 // handed to every window that reads or writes it.

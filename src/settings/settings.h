@@ -4,7 +4,7 @@
 #include <QDate>
 #include <QString>
 
-#include "app/module1.h"
+#include "settings/module1.h"
 
 class Platform;
 
