@@ -1,9 +1,10 @@
 // The month grid: painting, navigation, the calendar-mode buttons.
 #include <QDate>
 
-#include "settings/settings.h"
 #include "app/toribe.h"
+#include "calendar/month_layout.h"
 #include "core/platform.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -13,22 +14,22 @@ const Rgb kTitleColours[3] = {kBlack, kMagenta, kRed};
 }  // namespace
 
 void Toribe::disp_calen() {
-  for (int k = 0; k < 37; ++k) {
+  for (int k = 0; k < kMonthCells; ++k) {
     Control& cell = c("Label1", k);
-    cell.text.clear();
     cell.back = kLightYellow;
     cell.fore = kSystemColour;
   }
   if (m.calen_mode != 2 && yasumi_mode != 1) {
-    for (int k = 0; k < 37; k += 7) c("Label1", k).fore = kRed;
-    for (int k = 6; k < 37; k += 7) c("Label1", k).fore = kBlue;
+    for (int k = 0; k < kMonthCells; ++k) {
+      if (is_sunday_cell(k)) c("Label1", k).fore = kRed;
+      if (is_saturday_cell(k)) c("Label1", k).fore = kBlue;
+    }
   }
   cur_year = std::clamp<qint16>(cur_year, 100, 9999);
-  const QDate first(cur_year, cur_month, 1);
-  first_col = first.dayOfWeek() % 7;
-  const int days = first.daysInMonth();
+  first_col = month_first_col(cur_year, cur_month);
   c("Label3").text = QString("%1年%2月").arg(cur_year).arg(cur_month, 2);
-  for (int d = 1; d <= days; ++d) c("Label1", first_col + d - 1).text = QString::number(d);
+  const auto texts = month_cell_texts(cur_year, cur_month);
+  for (int k = 0; k < kMonthCells; ++k) c("Label1", k).text = texts[k];
   const QDate today = platform().today();
   if (today.year() == cur_year && today.month() == cur_month)
     c("Label1", first_col + today.day() - 1).back = kCyan;
