@@ -7,7 +7,6 @@
 #include "baseball/texts.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -28,26 +27,16 @@ QStringList full_season() {
   return lines;
 }
 
-class BaseballForm : public ::testing::Test {
- protected:
-  BaseballForm() : form(m, platform) {
-    QDir::setCurrent(dir.path());
-    m.ini_str = kDefaultTokenString;
-    set_ini_defaults(m, platform.today());
-    m.base_year = 2003;
-    m.flg_bas = 1;
-  }
-  QStringList list() const { return form.c("List1").items; }
-
+TEST(BaseballForm, ShowsAFullSeason) {
   QTemporaryDir dir;
+  QDir::setCurrent(dir.path());
   Module1 m;
+  m.base_year = 2003;
   ScriptedPlatform platform;
-  Baseball form;
-};
-
-TEST_F(BaseballForm, ShowsAFullSeason) {
+  Baseball form(m, platform);
   ASSERT_TRUE(write_lines("Bas2003.DAT", full_season()));
   form.show();
+  const QStringList list = form.c("List1").items;
   const QStringList first = {
       " 1] 巨　人　　 300 290   010  1.0000 1200  475  4.00  1.58  2975000",
       " 2] ヤクルト　 300 232  5810  0.8000 1055  620  3.51  2.06  2685000",
@@ -56,51 +45,17 @@ TEST_F(BaseballForm, ShowsAFullSeason) {
       " 5] 広　島　　 300  58 23210  0.2000  620 1055  2.06  3.51  1815000",
       " 6] 中　日　　 300   0 29010  0.0000  475 1200  1.58  4.00  1525000",
   };
-  ASSERT_EQ(list().size(), 14);
-  EXPECT_EQ(u8(list()[0]),
+  ASSERT_EQ(list.size(), 14);
+  EXPECT_EQ(u8(list[0]),
             u8("　チーム名 　試合数　勝　 負 分　勝率 　 得点　失点 得平均  失平均　観客数"));
-  EXPECT_EQ(u8(list().mid(1, 6)), u8(first));
-  EXPECT_EQ(u8(list()[7]), u8(""));
-  EXPECT_EQ(u8(list()[8]),
-            u8(" 1] オリックス 300 290   010  1.0000 1200  475  4.00  1.58  2975000"));
-  EXPECT_EQ(u8(list()[13]),
+  EXPECT_EQ(u8(list.mid(1, 6)), u8(first));
+  EXPECT_EQ(u8(list[7]), u8(""));
+  EXPECT_EQ(u8(list[8]), u8(" 1] オリックス 300 290   010  1.0000 1200  475  4.00  1.58  2975000"));
+  EXPECT_EQ(u8(list[13]),
             u8(" 6] ダイエー　 300   0 29010  0.0000  475 1200  1.58  4.00  1525000"));
   EXPECT_EQ(u8(form.c("Label1").text), u8("ＢａｓｅＢａｌｌ　　2003"));
   EXPECT_EQ(u8(form.caption), u8("ＢａｓｅＢａｌｌ"));
   EXPECT_EQ(form.top, (11520 - form.height) / 2);
-}
-
-TEST_F(BaseballForm, ShortSeasonFileIsRefused) {
-  QStringList lines = full_season();
-  lines.last() = lines.last().section(',', 0, 28);  // 2159 fields
-  ASSERT_TRUE(write_lines("Bas2003.DAT", lines));
-  form.show();
-  ASSERT_EQ(list().size(), 9);
-  EXPECT_EQ(u8(list().mid(0, 4)), u8(QStringList(4, "")));
-  EXPECT_EQ(u8(list()[4]), u8("　　　　プロ野球の成績データが見つかりません！！"));
-  EXPECT_EQ(u8(list()[6]), u8("　　　　ファイルがあるか確認して下さい｡ \""));
-  EXPECT_EQ(u8(form.c("Label1").text), u8("ＢａｓｅＢａｌｌ　　"));
-  EXPECT_EQ(u8(form.bas_year), u8("2003"));
-}
-
-TEST_F(BaseballForm, LeavingStoresALaterSeasonAsBaseYear) {
-  ASSERT_TRUE(write_lines("Bas2017.DAT", full_season()));
-  m.base_year = 2005;
-  form.show();
-  EXPECT_EQ(u8(form.bas_year), u8("2017"));  // the 12th year tried
-  Event back{Event::Click, "Command1"};
-  form.dispatch(back);
-  EXPECT_FALSE(form.visible);
-  EXPECT_EQ(m.flg_bas, 0);
-  EXPECT_EQ(m.base_year, 2017);
-  const auto written = read_lines(kSettingsFile);
-  ASSERT_TRUE(written);
-  ASSERT_EQ(written->size(), 12);
-  EXPECT_EQ(u8(written->first()), u8("TORABC009009003GHIJKLMNOPQRSTUVWXYZ0"));
-  Module1 reread;
-  reread.ini_str = written->first();
-  parse_token_string(reread);
-  EXPECT_EQ(reread.base_year, 2017);
 }
 
 }  // namespace

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "baseball/texts.h"
-#include "core/text_file.h"
 
 namespace {
 
@@ -41,30 +36,6 @@ TEST(SeasonFile, GameTextColumns) {
     EXPECT_EQ(game.runs_other, c.runs_other) << c.field;
     EXPECT_EQ(game.attendance, c.attendance) << c.field;
   }
-}
-
-class SeasonFileOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override { QDir::setCurrent(dir.path()); }
-  QTemporaryDir dir;
-};
-
-TEST_F(SeasonFileOnDisk, NeedsAllFields) {
-  QStringList one_per_line(kSeasonFields, "");
-  one_per_line[0] = "0102 1000";
-  one_per_line[kSeasonFields - 1] = "\"0908 99999\"";
-  ASSERT_TRUE(write_lines("Bas2001.DAT", one_per_line));
-  const auto season = read_season("Bas2001.DAT");
-  ASSERT_TRUE(season);
-  EXPECT_EQ(u8((*season)[0][0][0]), u8("0102 1000"));
-  EXPECT_EQ(u8((*season)[11][5][29]), u8("0908 99999"));
-  EXPECT_EQ(u8((*season)[6][2][4]), u8(""));
-
-  one_per_line.removeLast();
-  ASSERT_TRUE(write_lines("Bas2002.DAT", one_per_line));
-  EXPECT_FALSE(read_season("Bas2002.DAT"));
-  EXPECT_FALSE(read_season("Bas2003.DAT"));
-  EXPECT_EQ(u8(season_file_name("2003")), u8("Bas2003.DAT"));
 }
 
 }  // namespace
