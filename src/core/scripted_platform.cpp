@@ -7,6 +7,7 @@ ScriptedPlatform::ScriptedPlatform() : clock(QDate(2003, 5, 12), QTime(9, 0, 0))
 MsgAnswer ScriptedPlatform::message(const QString& text, MsgButtons buttons, MsgIcon icon,
                                     const QString& title) {
   shown.push_back({false, text, title.isEmpty() ? kAppTitle : title, icon, buttons, {}, false});
+  if (answers.empty() && answer_unqueued) answers.push_back(answer_unqueued(shown.back()));
   if (answers.empty()) {
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (fault.isEmpty())
@@ -30,6 +31,7 @@ QString ScriptedPlatform::input_box(const QString& prompt, const QString& title,
                                     const QString& default_text) {
   shown.push_back({true, prompt, title.isEmpty() ? kAppTitle : title, MsgIcon::None,
                    MsgButtons::OkCancel, default_text, false});
+  if (answers.empty() && answer_unqueued) answers.push_back(answer_unqueued(shown.back()));
   if (answers.empty()) {
     if (fault.isEmpty())
       fault = QString("input box \"%1\" shown with no answer queued").arg(prompt);

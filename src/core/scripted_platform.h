@@ -49,6 +49,8 @@ class ScriptedPlatform : public Platform {
   std::vector<ShownMessage> shown;
   // The first problem met while answering (a box with no queued answer).
   QString fault;
+  // When set, answers a box that finds the queue empty (the monkey run answers at random).
+  std::function<ScriptedAnswer(const ShownMessage&)> answer_unqueued;
   // Called when a form is to be shown; the runner creates its window here.
   std::function<void(Form&)> on_show;
 

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 
 #include "core/text_file.h"
+#include "monkey.h"
 #include "properties.h"
 #include "runner_text.h"
 
@@ -204,6 +205,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     return {};
   }
 
+  if (verb == "monkey" || verb == "dblclick") return monkey_command(*this, w);
   // The rest act on a control or window of the running program.
   if (!running_) return verb + " while the program is not running";
   Target target;

@@ -18,6 +18,7 @@ class Runner {
   QString run(const QString& path);
 
  private:
+  friend class Monkey;  // tests/runner/monkey.cpp plays its events through act()
   // Each returns an empty string on success, else the failure.
   QString execute(const Command& command);
   QString act(const QString& verb, const std::vector<Word>& w, const Command& command);
