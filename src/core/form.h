@@ -73,6 +73,9 @@ struct Control {
   bool border = false;       // labels and images with a fixed single border
   int max_length = 0;        // text boxes, 0 for no limit
   int border_width = 1;      // shapes and lines, pixels
+  bool rounded = false;      // shapes: rounded corners
+  bool filled = false;       // shapes: painted inside with back
+  bool tab_stop = true;      // text boxes: Tab stops here (a click still focuses it)
   ImeMode ime = ImeMode::None;
   Align align = Align::Left;
   Font font;
