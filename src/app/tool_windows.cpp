@@ -1,6 +1,8 @@
 #include "app/tool_windows.h"
 
 #include "about/about.h"
+#include "address/jyusho.h"
+#include "baseball/baseball.h"
 #include "calculator/calculator_form.h"
 #include "cards/meishi.h"
 #include "tools/dice.h"
@@ -18,6 +20,8 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
   if (window_name == "Meishi") return std::make_unique<Meishi>(m, platform);
+  if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
+  if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
   return nullptr;
 }
