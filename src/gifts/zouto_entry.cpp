@@ -103,9 +103,10 @@ void Zouto::Text_Change(const QString& box) {
   const QString refused = cp932_unsaveable(text.text);
   if (refused.isEmpty()) return;
   for (qsizetype i = 0; i < refused.size(); ++i) {
-    const qsizetype length = refused[i].isHighSurrogate() ? 2 : 1;
-    text.text.remove(refused.mid(i, length));
-    i += length - 1;
+    // A character beyond the basic plane is two code units, removed together.
+    const qsizetype units = refused[i].isHighSurrogate() ? 2 : 1;
+    text.text.remove(refused.mid(i, units));
+    i += units - 1;
   }
   platform().message("「" + refused + "」は贈答控えに保存できない文字のため、入力できません。");
 }
