@@ -53,6 +53,16 @@ QFont to_qfont(const Font& font) {
   return result;
 }
 
+QFont control_font(const Control& control) {
+  QFont font = to_qfont(control.font);
+  if (control.font.family.isEmpty() &&
+      (control.kind == Kind::ListBox || control.kind == Kind::ComboBox)) {
+    font.setFamily("IPAGothic");
+    font.setStyleHint(QFont::Monospace);
+  }
+  return font;
+}
+
 QFont default_font() {
   QFont font("IPAPGothic", 9);
   font.setStyleHint(QFont::SansSerif);
