@@ -68,3 +68,10 @@ QFont default_font() {
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
+
+QIcon application_icon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/app/toribe_%1.png").arg(size), QSize(size, size));
+  return icon;
+}

@@ -2,6 +2,7 @@
 // Colours, fonts and pictures as the windows show them.
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QWidget>
 
 #include "core/form.h"
@@ -18,3 +19,5 @@ QFont to_qfont(const Font& font);
 QFont control_font(const Control& control);
 // The program's default font for every window.
 QFont default_font();
+// The program's icon, drawn at every size the desktop asks for.
+QIcon application_icon();
