@@ -118,13 +118,11 @@ ScriptedAnswer Monkey::answer(const ShownMessage& box) {
   ++boxes_;
   ScriptedAnswer result("ok");
   if (box.input) {
+    // Cancel, OK on the text as offered, or a text of its own.
     const int roll = below(4);
-    result = roll == 0   ? ScriptedAnswer("cancel")
-             : roll == 1 ? ScriptedAnswer("ok")
-                         : ScriptedAnswer::text(random_text());
-    answers_ << (result.button ? (result.value == "cancel" ? "answer \"\"" : "answer ok")
-                               : "answer " + quoted(result.value));
-    return result;
+    const QString text = roll == 0 ? QString() : roll == 1 ? box.default_text : random_text();
+    answers_ << "answer " + quoted(text);
+    return ScriptedAnswer::text(text);
   }
   if (box.buttons == MsgButtons::YesNo) result = ScriptedAnswer(chance(50) ? "yes" : "no");
   if (box.buttons == MsgButtons::OkCancel) result = ScriptedAnswer(chance(50) ? "ok" : "cancel");
