@@ -2,6 +2,7 @@
 
 #include "about/about.h"
 #include "calculator/calculator_form.h"
+#include "ledger/kozukai.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
 #include "tools/numbers.h"
@@ -17,5 +18,6 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
+  if (window_name == "Kozukai") return std::make_unique<Kozukai>(m, platform);
   return nullptr;
 }

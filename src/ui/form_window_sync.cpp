@@ -32,6 +32,12 @@ void FormWindow::sync() {
   const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
   if (wanted.size() != size()) resize(wanted.size());
   if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  if (!form_.back.system) {
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, to_qcolor(form_.back, QPalette::Window));
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+  }
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
   if (!form_.visible && isVisible()) hide();
@@ -84,6 +90,7 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
+      label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       label->setAlignment(align);
