@@ -1,8 +1,8 @@
 // The main window's day tables: filled at load, the user's two tables saved
 // when their setting mode ends.
-#include "app/toribe.h"
 #include "calendar/user_day_files.h"
 #include "core/save.h"
+#include "toribe/toribe.h"
 
 void Toribe::dat_set() { ::dat_set(syuku_dat, gyouji_dat); }
 

@@ -1,5 +1,5 @@
 // Button presses and clicks on the day cells of the month grid.
-#include "app/toribe.h"
+#include "toribe/toribe.h"
 
 void Toribe::Label1_MouseDown(int index, int button, [[maybe_unused]] int shift) {
   if (cell_date_key(index).isEmpty() || del_mode == 1) return;

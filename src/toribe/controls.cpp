@@ -1,5 +1,5 @@
 // The main window's controls, laid out in twips below the menu bar and toolbar.
-#include "app/toribe.h"
+#include "toribe/toribe.h"
 
 namespace {
 

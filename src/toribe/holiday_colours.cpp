@@ -1,6 +1,6 @@
 // The holiday colouring that ends every repaint of the month grid.
-#include "app/toribe.h"
 #include "calendar/holiday_rules.h"
+#include "toribe/toribe.h"
 
 void Toribe::holiday_iro() {
   const ShownMonth shown{cur_year, cur_month, first_col, m.calen_mode, yasumi_mode == 1};

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "settings/module1.h"
-#include "app/toribe.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
+#include "settings/module1.h"
+#include "toribe/toribe.h"
 
 namespace {
 

@@ -1,17 +1,22 @@
 #pragma once
-// The main window: the month calendar and the frame that opens every tool.
-// Its handlers live beside the subsystem they serve: the grid in
-// calendar/month_grid.cpp, the frame in app/toribe_frame.cpp.
+// The main window's folder: the form `Toribe` and all its handlers, one file for
+// each thing they handle (grid and navigation, day files, editing modes, memo
+// modes, pointing, day presses, day counts, menus, frame). The rules they apply
+// live below, in calendar/, memo/ and settings/.
+#include <functional>
 #include <map>
 #include <memory>
 
-#include "settings/module1.h"
 #include "calendar/day_tables.h"
 #include "core/form.h"
+#include "settings/module1.h"
+
+// Makes the tool window of that name; nullptr for a window not in this build.
+using ToolFactory = std::function<std::unique_ptr<Form>(const QString& window_name)>;
 
 class Toribe : public Form {
  public:
-  Toribe(Module1& m, Platform& platform);
+  Toribe(Module1& m, Platform& platform, ToolFactory make_tool = {});
 
   // Loading and window life.
   void Form_Load();
@@ -125,5 +130,6 @@ class Toribe : public Form {
 
  private:
   void create_controls();
+  ToolFactory make_tool_;
   std::map<QString, std::unique_ptr<Form>> tools_;
 };

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/main_window_fixture.h"
-#include "app/toribe.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
+#include "toribe/main_window_fixture.h"
+#include "toribe/toribe.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The main window's memo tables: the load from memo.dat, the rewrites and the
 // memo indicators (count line, today icon).
-#include "app/toribe.h"
+#include "toribe/memo_files.h"
+
 #include "core/platform.h"
 #include "core/save.h"
 #include "core/text_file.h"
 #include "memo/memo_file.h"
 #include "memo/memo_store.h"
-#include "memo/toribe_memo.h"
+#include "toribe/toribe.h"
 
 namespace {
 

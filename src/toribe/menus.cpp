@@ -1,6 +1,6 @@
 // The main window's menu items and toolbar buttons.
-#include "app/toribe.h"
 #include "core/platform.h"
+#include "toribe/toribe.h"
 
 void Toribe::mnujihou_Click() {
   Control& item = c("mnujihou");

@@ -7,8 +7,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/toribe.h"
+#include "app/tool_windows.h"
 #include "core/scripted_platform.h"
+#include "toribe/toribe.h"
 
 class MainWindowFixture : public ::testing::Test {
  protected:
@@ -20,7 +21,8 @@ class MainWindowFixture : public ::testing::Test {
   void TearDown() override { QDir::setCurrent(old_folder); }
 
   Toribe& start() {
-    form = std::make_unique<Toribe>(m, platform);
+    form = std::make_unique<Toribe>(
+        m, platform, [this](const QString& name) { return make_tool_window(name, m, platform); });
     form->show();
     return *form;
   }

@@ -2,10 +2,10 @@
 // holiday or an anniversary, the right button removes it.
 #include <algorithm>
 
-#include "app/toribe.h"
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/text_file.h"
+#include "toribe/toribe.h"
 
 namespace {
 

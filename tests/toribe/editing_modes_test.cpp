@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/main_window_fixture.h"
-#include "app/toribe.h"
 #include "calendar/user_day_files.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
+#include "toribe/main_window_fixture.h"
+#include "toribe/toribe.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The month grid: painting, navigation, the calendar-mode buttons.
 #include <QDate>
 
-#include "app/toribe.h"
 #include "calendar/month_layout.h"
 #include "core/platform.h"
 #include "settings/settings.h"
+#include "toribe/toribe.h"
 
 namespace {
 

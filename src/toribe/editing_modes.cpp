@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/toribe.h"
 #include "core/platform.h"
 #include "core/sort_order.h"
+#include "toribe/toribe.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/toribe.h"
 #include "core/dates.h"
 #include "core/platform.h"
 #include "core/text_file.h"
 #include "memo/memo_file.h"
-#include "memo/toribe_memo.h"
+#include "toribe/memo_files.h"
+#include "toribe/toribe.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // What pointing at the grid shows, and the memo pane a click on a day opens.
-#include "app/toribe.h"
 #include "core/dates.h"
 #include "core/platform.h"
+#include "toribe/toribe.h"
 
 namespace {
 

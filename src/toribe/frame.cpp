@@ -1,9 +1,9 @@
 // The main window as a frame: loading, closing, the menus and the toolbar.
-#include "app/tool_windows.h"
-#include "app/toribe.h"
 #include "core/platform.h"
+#include "toribe/toribe.h"
 
-Toribe::Toribe(Module1& module1, Platform& platform) : Form("toribe", platform), m(module1) {
+Toribe::Toribe(Module1& module1, Platform& platform, ToolFactory make_tool)
+    : Form("toribe", platform), m(module1), make_tool_(std::move(make_tool)) {
   create_controls();
 }
 
@@ -83,7 +83,7 @@ Form* Toribe::tool(const QString& window_name) {
 
 void Toribe::open_tool(const QString& window_name, qint16 Module1::*flag) {
   std::unique_ptr<Form>& window = tools_[window_name];
-  if (!window) window = make_tool_window(window_name, m, platform());
+  if (!window && make_tool_) window = make_tool_(window_name);
   if (!window) {
     tools_.erase(window_name);
     return;

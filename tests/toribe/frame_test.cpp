@@ -1,5 +1,5 @@
 // The main window's frame: help, the inert toolbar buttons, the tool openers.
-#include "app/main_window_fixture.h"
+#include "toribe/main_window_fixture.h"
 
 namespace {
 
