@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/startup.h"
+#include "ui/japanese.h"
 #include "ui/look.h"
 #include "ui/qt_platform.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("toribe");
   QApplication::setFont(default_font());
+  install_japanese_translation(app);
   QtPlatform platform;
   std::unique_ptr<Program> program = module1_main(platform);
   if (!program) return 0;
