@@ -27,6 +27,7 @@ void set_colours(QWidget* widget, const Control& control) {
 }  // namespace
 
 void FormWindow::sync() {
+  if (!live()) return;
   syncing_ = true;
   setWindowTitle(form_.caption);
   const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
