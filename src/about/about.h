@@ -1,4 +1,5 @@
 #pragma once
+// The about folder: the About window.
 // The About window: product name, version, credit and welcome lines, OK.
 #include "core/form.h"
 

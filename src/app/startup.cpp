@@ -1,8 +1,9 @@
 #include "app/startup.h"
 
-#include "settings/settings.h"
+#include "app/tool_windows.h"
 #include "core/platform.h"
 #include "core/save.h"
+#include "settings/settings.h"
 
 std::unique_ptr<Program> module1_main(Platform& platform) {
   if (!platform.acquire_instance_lock()) {
@@ -19,7 +20,9 @@ std::unique_ptr<Program> module1_main(Platform& platform) {
   parse_token_string(m);
   if (pad_token_string(m)) save_ini(m, platform);
 
-  program->main_window = std::make_unique<Toribe>(m, platform);
+  program->main_window = std::make_unique<Toribe>(
+      m, platform,
+      [&m, &platform](const QString& name) { return make_tool_window(name, m, platform); });
   platform.show_main(*program->main_window);
   return program;
 }

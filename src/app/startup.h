@@ -1,10 +1,11 @@
 #pragma once
+// The app folder: start-up, main() and the opener of the tool windows; the top floor.
 // The program's entry routine: refuses a second copy, reads the settings and
 // shows the main window.
 #include <memory>
 
 #include "settings/module1.h"
-#include "app/toribe.h"
+#include "toribe/toribe.h"
 
 class Platform;
 

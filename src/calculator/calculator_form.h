@@ -1,4 +1,5 @@
 #pragma once
+// The calculator folder: the Calculator window's form and the tables only it uses.
 // The Calculator window: one keypad with three faces, a pocket calculator, a
 // unit converter and a periodic table. The face is chosen at load by the flag
 // the opener set (flg_calc, flg_kansan or flg_syuuki); each key handler asks the

@@ -1,4 +1,5 @@
 #pragma once
+// The calendar folder: day tables, holiday rules, month-grid arithmetic and the user day files; no window.
 // The main window's day tables: the built-in national holidays and observances,
 // and the user's holidays and anniversaries. Each is a fixed-size array of texts
 // whose first empty slot ends the used part (a full table has no such slot).

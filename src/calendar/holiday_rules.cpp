@@ -66,7 +66,7 @@ void update_equinox(SyukuTable& syuku_dat, int year, int month) {
 
 void mark_national(const ShownMonth& shown, const SyukuTable& syuku_dat, Marker& marker) {
   const QString mm = two_digits(shown.month);
-  for (int i = 0; i < used_end(syuku_dat); ++i) {
+  for (int i = 0, end = used_end(syuku_dat); i < end; ++i) {
     const QString& entry = syuku_dat[i];
     if (entry.left(2) != mm) continue;
     if ((i == kSeijinSlot || i == kTaiikuSlot) && shown.year >= 2000) {
@@ -87,7 +87,7 @@ void mark_user_holidays(const ShownMonth& shown, const HoliTable& holi_dat, Mark
   const QString mm = two_digits(shown.month);
   // Keys carry the year in four digits, leading zeros below 1000.
   const QString year = QStringLiteral("%1").arg(shown.year, 4, 10, QChar('0'));
-  for (int i = kHoliYears; i < used_end(holi_dat, kHoliYears); ++i) {
+  for (int i = kHoliYears, end = used_end(holi_dat, kHoliYears); i < end; ++i) {
     const QString& entry = holi_dat[i];
     if (entry.mid(4, 2) == mm && entry.left(4) == year)
       marker.mark_day(day_at(entry, 6), DayMark::Holiday);
@@ -96,7 +96,7 @@ void mark_user_holidays(const ShownMonth& shown, const HoliTable& holi_dat, Mark
 
 void mark_anniversaries(const ShownMonth& shown, const KinenTable& kinen_dat, Marker& marker) {
   const QString mm = two_digits(shown.month);
-  for (int i = 0; i < used_end(kinen_dat); ++i) {
+  for (int i = 0, end = used_end(kinen_dat); i < end; ++i) {
     if (kinen_dat[i].left(2) == mm) marker.mark_day(day_at(kinen_dat[i], 2), DayMark::Anniversary);
   }
 }

@@ -58,7 +58,7 @@ QStringList holiday_file_lines(const HoliTable& holi_dat) {
   QStringList lines;
   for (int i = 0; i < kHoliYears; ++i) lines.append(holi_dat[i]);
   QString dates;
-  for (int i = kHoliYears; i < used_end(holi_dat, kHoliYears); ++i)
+  for (int i = kHoliYears, end = used_end(holi_dat, kHoliYears); i < end; ++i)
     if (holi_dat[i].size() == kDateLength) dates += scramble(holi_dat[i]);
   lines.append(dates);
   return lines;
@@ -78,6 +78,6 @@ KinenTable read_memorial_file(const QString& path) {
 
 QStringList memorial_file_lines(const KinenTable& kinen_dat) {
   QStringList lines;
-  for (int i = 0; i < used_end(kinen_dat); ++i) lines.append(kinen_dat[i]);
+  for (int i = 0, end = used_end(kinen_dat); i < end; ++i) lines.append(kinen_dat[i]);
   return lines;
 }

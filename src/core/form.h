@@ -1,4 +1,5 @@
 #pragma once
+// The core folder: text files, fields, number texts, dates, sort order, the form model, the platform.
 // A form is a window's logic: a plain description of its controls plus one
 // method per event handler. Handlers change the description and call the
 // platform; they never touch a widget. The window layer builds a widget per

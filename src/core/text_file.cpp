@@ -64,9 +64,11 @@ std::optional<QList<QByteArray>> read_byte_lines(const QString& path) {
 std::optional<QStringList> read_lines(const QString& path) {
   const auto bytes = read_byte_lines(path);
   if (!bytes) return std::nullopt;
+  // One decoder for the whole file: opening the ICU converter costs more than a line.
+  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
   QStringList lines;
   lines.reserve(bytes->size());
-  for (const QByteArray& line : *bytes) lines.append(from_cp932(line));
+  for (const QByteArray& line : *bytes) lines.append(decoder(line));
   return lines;
 }
 

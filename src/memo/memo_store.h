@@ -1,4 +1,5 @@
 #pragma once
+// The memo folder: the memo file, the memo tables and day-count arithmetic; no window.
 // The memo tables of the main window and how a load fills them: the optional
 // deletion of old memos, the sort into list order, today's memos.
 //

@@ -1,4 +1,5 @@
 #pragma once
+// The tools folder: the small windows without files (time, era, numbers, dice), one form each.
 // The era window: a Western year and an era year chosen with two scroll bars and
 // the era buttons, each shown in the other's terms, with the age this year.
 #include "settings/module1.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The ui folder: the Qt layer, a generic window for every form, the Qt platform, fonts and colours.
 // The window of a form: a widget for every control of the description, named
 // after the control ("Label1(3)"), events forwarded to the form, and the
 // description copied back onto the widgets after every event. No behaviour.

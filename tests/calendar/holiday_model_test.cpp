@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <cmath>
 
-#include "app/main_window_fixture.h"
+#include "toribe/main_window_fixture.h"
 #include "core/text_file.h"
 
 namespace {

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Start to first paint: toribe-first-paint (the program's own start-up) against
+# bare-window (one Qt label), run alternately PAIRS times (default 20), once in an
+# empty working folder and once with every data file at its limit. Prints the
+# median times, their ratio and the median peak memory of each.
+#   scripts/bench-start.sh [PAIRS]
+# Offscreen unless QT_QPA_PLATFORM says otherwise (e.g. QT_QPA_PLATFORM=xcb with a
+# DISPLAY, such as under xvfb-run). Builds first when the executables are missing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TORIBE_BUILD_DIR:-$root/build}
+pairs=${1:-20}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+[ -x "$build/toribe-first-paint" ] || "$root/scripts/build.sh" >/dev/null
+build=$(cd "$build" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Runs one executable in folder $2; prints "MICROSECONDS MAXRSS_KIB".
+run_once() {
+  local exe=$1 folder=$2 start end rss
+  start=$(date +%s%N)
+  rss=$(cd "$folder" && "$exe" 2>&1 >/dev/null | sed -n 's/^maxrss //p')
+  end=$(date +%s%N)
+  echo "$(((end - start) / 1000)) ${rss:-0}"
+}
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+
+measure() {
+  local label=$1 folder=$2 i
+  : >"$work/toribe.t" ; : >"$work/bare.t"
+  for ((i = 0; i < pairs; i++)); do
+    run_once "$build/toribe-first-paint" "$folder" >>"$work/toribe.t"
+    run_once "$build/bare-window" "$folder" >>"$work/bare.t"
+  done
+  local tt bt tr br
+  tt=$(cut -d' ' -f1 "$work/toribe.t" | median)
+  bt=$(cut -d' ' -f1 "$work/bare.t" | median)
+  tr=$(cut -d' ' -f2 "$work/toribe.t" | median)
+  br=$(cut -d' ' -f2 "$work/bare.t" | median)
+  awk -v l="$label" -v tt="$tt" -v bt="$bt" -v tr="$tr" -v br="$br" -v n="$pairs" -v p="$QT_QPA_PLATFORM" 'BEGIN {
+    printf "%-14s %s, %d pairs: toribe %.1f ms, bare %.1f ms, ratio %.2f; peak RSS toribe %d KiB, bare %d KiB, ratio %.2f\n",
+      l, p, n, tt / 1000, bt / 1000, tt / bt, tr, br, tr / br }'
+}
+
+mkdir -p "$work/empty" "$work/limits"
+"$build/toribe-limit-files" "$work/limits"
+measure "no files" "$work/empty"
+measure "files at limit" "$work/limits"

@@ -1,0 +1,121 @@
+// What pointing at the grid shows, and the memo pane a click on a day opens.
+#include "core/dates.h"
+#include "core/platform.h"
+#include "toribe/toribe.h"
+
+namespace {
+
+constexpr int kNoMemoToday = 1000;  // today_memo entry 0 when today has no memos
+
+}  // namespace
+
+void Toribe::show_memo_pane(const QString& date_text, const QList<int>& slots) {
+  QString text = date_text + "のメモです。\r\n";
+  int n = 0;
+  for (int slot : slots) {
+    if (slot <= 0 || slot >= memo_txt.size()) break;
+    text += QString("【%1件目】\r\n").arg(++n) + memo_txt[slot].mid(10);
+  }
+  c("Text2").text = text;
+  c("Text2").visible = true;
+  height = kTallHeight;
+}
+
+void Toribe::hide_memo_pane() {
+  c("Text2").visible = false;
+  height = kNormalHeight;
+}
+
+bool Toribe::today_has_memos() const {
+  return today_memo.value(0) != kNoMemoToday && today_memo.value(0) > 0;
+}
+
+QString Toribe::today_key() {
+  const QDate today = platform().today();
+  return date_key(today.year(), today.month(), today.day());
+}
+
+void Toribe::Label1_MouseMove(int index) {
+  if (memo_mode == 1 || memo_mode == 4 || set_mode == 1) return;
+  if (index == last_cell || del_mode == 1 || count1_mode == 1 || count2_step == 1 ||
+      count2_step == 2) {
+    last_cell = qint16(index);
+    return;
+  }
+  Control& cell = c("Label1", index);
+  cell.tooltip.clear();
+  c("Text1").text.clear();
+  c("Text3").text.clear();
+  c("Image1").visible = false;
+  day_has_memo = 0;
+
+  const QString key = cell_date_key(index);
+  if (!key.isEmpty() && key == today_key() && today_has_memos()) {
+    show_memo_pane(key, today_memo);
+    last_cell = qint16(index);
+    return;
+  }
+  hide_memo_pane();
+  if (cur_year < 1900 || cur_year > 2050 || yasumi_mode == 1) return;
+  last_cell = qint16(index);
+  if (key.isEmpty()) return;  // a cell without a day number names nothing
+
+  const QString month_day = key.mid(5, 2) + key.mid(8, 2);
+  // From 2000 成人の日 and 体育の日 sit on the second Monday, wherever its date falls.
+  const int second_monday_cell = first_col <= 1 ? 8 : 15;
+  QString holiday_name, comment;
+  bool named = false;
+  for (int slot = 0; slot < used_end(syuku_dat); ++slot) {
+    const QString& entry = syuku_dat[slot];
+    bool match = entry.left(4) == month_day;
+    if (cur_year >= 2000 && (slot == kSeijinSlot || slot == kTaiikuSlot)) {
+      const int month = slot == kSeijinSlot ? 1 : 10;
+      match = cur_month == month && index == second_monday_cell;
+    }
+    if (!match) continue;
+    cell.tooltip = entry.mid(4, 100);
+    holiday_name = entry.mid(4);
+    named = true;
+  }
+  for (int slot = 0; slot < used_end(kinen_dat); ++slot) {
+    if (kinen_dat[slot].left(4) != month_day) continue;
+    cell.tooltip = kinen_dat[slot].mid(4, 100);
+    comment = kinen_dat[slot].mid(4);
+    named = true;
+  }
+  for (int slot = 0; slot < used_end(gyouji_dat); ++slot)
+    if (gyouji_dat[slot].left(4) == month_day) c("Text3").text = gyouji_dat[slot].mid(4);
+  for (int slot = 1; slot <= memo_cnt && slot < memo_txt.size(); ++slot)
+    if (memo_txt[slot].left(10) == key) {
+      c("Image1").visible = true;
+      day_has_memo = 1;
+    }
+  if (named) c("Text1").text = holiday_name + "\r\n" + comment;
+}
+
+void Toribe::Image2_MouseMove() {
+  if (!today_has_memos() || set_mode == 1 || !c("Image2").visible) return;
+  show_memo_pane(today_key(), today_memo);
+}
+
+void Toribe::Label2_MouseMove([[maybe_unused]] int index) {
+  if (count1_mode == 1 || count2_step == 1 || memo_mode != 0) return;
+  c("Text1").text.clear();
+  c("Text3").text.clear();
+  c("Image1").visible = false;
+  last_cell = qint16(last_cell + 1);
+  day_has_memo = 0;
+  hide_memo_pane();
+}
+
+void Toribe::show_day_memos(int index) {
+  const QString key = cell_date_key(index);
+  if (day_has_memo != 1) {
+    hide_memo_pane();
+    return;
+  }
+  QList<int> slots;
+  for (int slot = 1; slot <= memo_cnt && slot < memo_txt.size(); ++slot)
+    if (memo_txt[slot].left(10) == key) slots << slot;
+  show_memo_pane(key, slots);
+}

@@ -1,0 +1,135 @@
+#pragma once
+// The main window's folder: the form `Toribe` and all its handlers, one file for
+// each thing they handle (grid and navigation, day files, editing modes, memo
+// modes, pointing, day presses, day counts, menus, frame). The rules they apply
+// live below, in calendar/, memo/ and settings/.
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "calendar/day_tables.h"
+#include "core/form.h"
+#include "settings/module1.h"
+
+// Makes the tool window of that name; nullptr for a window not in this build.
+using ToolFactory = std::function<std::unique_ptr<Form>(const QString& window_name)>;
+
+class Toribe : public Form {
+ public:
+  Toribe(Module1& m, Platform& platform, ToolFactory make_tool = {});
+
+  // Loading and window life.
+  void Form_Load();
+  void Form_QueryUnload(bool& cancel);
+  void Form_Click();
+  void Form_MouseMove();
+  void Timer1_Timer();
+  void Toolbar1_ButtonClick(int index);
+  void mnujihou_Click();
+  void mnu_delmemo_Click();
+  // A menu item chosen (toolbar buttons choose the item they stand for).
+  void menu_click(const QString& item);
+  // Asks the closing question and ends the program on Yes.
+  void close_main_window();
+  void jump_to_today();
+
+  // Month grid and navigation.
+  void disp_calen();
+  void holiday_iro();
+  void set_butan();
+  void set_caption();
+  void Command13_MouseDown(int index, int button);
+  void Option1_Click(int index);
+  void save_dat();
+
+  // Day tables and the user day files (calendar/toribe_day_files.cpp).
+  void dat_set();
+  void read_hol();
+  void read_mem();
+  void save_holi();
+  void save_kinen();
+
+  // User holiday and anniversary editing (calendar/holiday_editing.cpp,
+  // calendar/day_setting_press.cpp).
+  void mnu_yasumi_Click();
+  void mnuusr_menol_Click();
+  void del_ukinen_Click();
+  // Command13 while a holiday, anniversary or anniversary deletion mode holds the buttons.
+  void holiday_Command13(int index);
+  // A button pressed on a day cell while a setting mode is active.
+  void day_setting_press(int cell, int button);
+
+  // Opens a tool window modally: its flag (when it has one) set to 1, the window
+  // created when missing.
+  void open_tool(const QString& window_name, qint16 Module1::*flag);
+  Form* tool(const QString& window_name);
+
+  // Day memos (memo/): the store, the memo modes, day-cell presses, day counts.
+  void read_memo();
+  void memo_refresh();
+  void mnu_memo_Click();
+  void mnumemoichi_Click();
+  void memo_all_Click();
+  void List2_Click();
+  void Text2_Change();
+  // Command13 while a memo mode holds the buttons.
+  void memo_Command13(int index);
+  void Label1_MouseDown(int index, int button, int shift);
+  void Label1_Click(int index);
+  void mnukara_day_Click();
+  void mnukara2_day_Click();
+  void day_count_press(int cell);
+  // The yyyy/mm/dd key of a day cell; empty for a cell without a day number.
+  QString cell_date_key(int cell) const;
+
+  // Pointing at the grid (memo/day_cell_pointing.cpp).
+  void Label1_MouseMove(int index);
+  void Image2_MouseMove();
+  void Label2_MouseMove(int index);
+  // The memos of a clicked day in the memo pane, or the pane hidden.
+  void show_day_memos(int index);
+  // The memo pane: a header with the date, then each memo numbered.
+  void show_memo_pane(const QString& date_text, const QList<int>& slots);
+  void hide_memo_pane();
+  bool today_has_memos() const;
+  QString today_key();
+  qint16 last_cell = -1;    // the day cell last pointed at
+  qint16 day_has_memo = 0;  // the day last pointed at has memos
+
+  Module1& m;
+
+  // Displayed month and grid state.
+  qint16 cur_year = 0, cur_month = 0, first_col = 0;
+  QString cap_str, cap_back;
+  qint16 set_mode = 0;
+  // Special modes that take over the navigation buttons.
+  qint16 yasumi_mode = 0, kinen_mode = 0, del_mode = 0, memo_mode = 0;
+  qint16 count1_mode = 0, count2_step = 0;
+  // Memo tables (slot 0 unused), today's memo slots, the memo being entered.
+  QStringList memo_txt{QString()}, memo_line{QString()};
+  int memo_cnt = 0;
+  QList<int> today_memo = QList<int>(11, 0);
+  QString memo_date;
+  std::array<QString, 10> del_back;  // items removed from List2, newest last
+  QString count_from, count_to;      // the two dates of day count 2
+  QString mode_names[3];
+  qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
+  qint16 holi_years = 10;
+  // Day tables: built-in national holidays and observances, the user's holidays
+  // and anniversaries.
+  SyukuTable syuku_dat;
+  GyoujiTable gyouji_dat;
+  HoliTable holi_dat;
+  KinenTable kinen_dat;
+
+  static constexpr int kNormalHeight = 4950;
+  static constexpr int kTallHeight = 7250;
+
+ protected:
+  void handle(Event& event) override;
+
+ private:
+  void create_controls();
+  ToolFactory make_tool_;
+  std::map<QString, std::unique_ptr<Form>> tools_;
+};

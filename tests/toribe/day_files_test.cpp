@@ -1,0 +1,102 @@
+// The main window's day tables: loaded before the first paint, saved when a
+// setting mode ends.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/scripted_platform.h"
+#include "core/text_file.h"
+#include "settings/module1.h"
+#include "toribe/toribe.h"
+
+namespace {
+
+// Runs the window in a fresh working folder, as the program opens its files by bare name.
+class ToribeDayFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_dir_ = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+  }
+  void TearDown() override { QDir::setCurrent(old_dir_); }
+
+  Toribe& load() {
+    toribe_ = std::make_unique<Toribe>(module1_, platform_);
+    Event load{Event::Load, "toribe"};
+    toribe_->dispatch(load);
+    return *toribe_;
+  }
+
+  QTemporaryDir dir_;
+  QString old_dir_;
+  Module1 module1_;
+  ScriptedPlatform platform_;  // today 2003-05-12: May 2003, day 1 in cell 4
+  std::unique_ptr<Toribe> toribe_;
+};
+
+TEST_F(ToribeDayFiles, TablesAreLoadedBeforeTheFirstPaint) {
+  QStringList holiday(10);
+  holiday[0] = "2003";
+  holiday.append("hjjijijh");  // 20030302
+  ASSERT_TRUE(write_lines("Holiday.DAT", holiday));
+  ASSERT_TRUE(write_lines("Memorial.DAT", {"0512記念,日", "0505子"}));
+  Toribe& t = load();
+  EXPECT_EQ(t.syuku_dat[0], "0101元旦");
+  EXPECT_EQ(t.gyouji_dat[0], "0101年賀、初詣");
+  EXPECT_EQ(t.holi_dat[kHoliYears], "20030302");
+  EXPECT_EQ(t.kinen_dat[0], "0512記念,日");
+  EXPECT_EQ(t.c("Label1", 15).fore, kMagenta);  // 12 May
+  EXPECT_EQ(t.c("Label1", 8).fore, kMagenta);   // 5 May, a holiday too
+  EXPECT_EQ(t.c("Label1", 6).fore, kRed);       // 3 May, a Saturday
+  EXPECT_EQ(t.c("Label1", 9).fore, kSystemColour);
+}
+
+TEST_F(ToribeDayFiles, NoFilesStartWithEmptyUserTables) {
+  Toribe& t = load();
+  EXPECT_TRUE(t.holi_dat[0].isEmpty());
+  EXPECT_TRUE(t.holi_dat[kHoliYears].isEmpty());
+  EXPECT_TRUE(t.kinen_dat[0].isEmpty());
+  EXPECT_FALSE(QFile::exists("Holiday.DAT"));
+}
+
+TEST_F(ToribeDayFiles, SavingHolidaysNormalisesWritesAndEndsTheMode) {
+  Toribe& t = load();
+  t.yasumi_mode = 1;
+  t.holi_dat[0] = "2003";
+  t.holi_dat[kHoliYears] = "20031103";
+  t.holi_dat[kHoliYears + 1] = "20030101";
+  t.save_holi();
+  EXPECT_EQ(t.yasumi_mode, 0);
+  const QStringList lines = *read_lines("Holiday.DAT");
+  ASSERT_EQ(lines.size(), 11);
+  EXPECT_EQ(lines[0], "2003");
+  EXPECT_EQ(lines[10], "hjjijkjkhjjikkji");  // 20030101, 20031103
+  EXPECT_TRUE(platform_.shown.empty());
+}
+
+TEST_F(ToribeDayFiles, SavingAnniversariesWritesAndEndsTheMode) {
+  Toribe& t = load();
+  t.kinen_mode = 1;
+  t.kinen_dat[0] = "0101a";
+  t.kinen_dat[1] = "0202b,c";
+  t.save_kinen();
+  EXPECT_EQ(t.kinen_mode, 0);
+  EXPECT_EQ(*read_lines("Memorial.DAT"), (QStringList{"0101a", "0202b,c"}));
+}
+
+TEST_F(ToribeDayFiles, AFailedWriteIsToldAndTheTableKept) {
+  Toribe& t = load();
+  ASSERT_TRUE(QDir().mkdir("Memorial.DAT"));  // a folder in the file's place
+  t.kinen_dat[0] = "0101a";
+  t.save_kinen();
+  ASSERT_EQ(platform_.shown.size(), 1u);
+  EXPECT_TRUE(platform_.shown[0].text.contains("Memorial.DAT"));
+  EXPECT_EQ(t.kinen_dat[0], "0101a");
+  ASSERT_TRUE(QDir().rmdir("Memorial.DAT"));
+  t.save_kinen();
+  EXPECT_EQ(*read_lines("Memorial.DAT"), QStringList{"0101a"});
+}
+
+}  // namespace
