@@ -15,6 +15,9 @@ constexpr Rgb kEditableBack{0, 255, 255};
 
 const char* const kLimitMessage = "登録件数は１００件までです。";
 
+// Short enough for the prompt line.
+const char* const kQuoteRefusal = "「\"」は名刺に使えない文字です。";
+
 QString refusal_text(const QString& characters) {
   return "「" + characters + "」は名刺に保存できない文字のため、入力できません。";
 }
@@ -224,7 +227,7 @@ void Meishi::Text_KeyPress(const QString& box, int& key_ascii) {
   if (field < 0) return;
   if (key_ascii == '"') {
     key_ascii = 0;
-    c("Text12").text = refusal_text("\"");
+    c("Text12").text = kQuoteRefusal;
     return;
   }
   if (key_ascii != 13 || input_mode != 1) return;
@@ -241,7 +244,7 @@ void Meishi::Text_Change(const QString& box) {
   Control& control = c(box);
   if (control.text.contains('"')) {
     control.text.remove('"');
-    c("Text12").text = refusal_text("\"");
+    c("Text12").text = kQuoteRefusal;
   }
   const QString refused = cp932_unsaveable(control.text);
   if (refused.isEmpty()) return;
