@@ -48,13 +48,30 @@ QFont to_qfont(const Font& font) {
   QFont result = default_font();
   for (const auto& entry : kFonts)
     if (font.family == QString::fromUtf8(entry.design)) result.setFamily(entry.ipa);
-  result.setPointSize(font.size);
+  result.setPointSizeF(font.size);
   result.setBold(font.bold);
   return result;
+}
+
+QFont control_font(const Control& control) {
+  QFont font = to_qfont(control.font);
+  if (control.font.family.isEmpty() &&
+      (control.kind == Kind::ListBox || control.kind == Kind::ComboBox)) {
+    font.setFamily("IPAGothic");
+    font.setStyleHint(QFont::Monospace);
+  }
+  return font;
 }
 
 QFont default_font() {
   QFont font("IPAPGothic", 9);
   font.setStyleHint(QFont::SansSerif);
   return font;
+}
+
+QIcon application_icon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/app/toribe_%1.png").arg(size), QSize(size, size));
+  return icon;
 }
