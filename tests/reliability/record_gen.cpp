@@ -11,18 +11,22 @@ namespace {
 const std::vector<QChar>& double_byte_chars() {
   static const std::vector<QChar> chars = [] {
     std::vector<QChar> found;
+    // One converter each, reset between characters: opening one costs more than a use.
+    QStringDecoder decode("windows-31j", QStringConverter::Flag::Stateless);
+    QStringEncoder encode("windows-31j", QStringConverter::Flag::Stateless);
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
       if (lead >= 0xA0 && lead <= 0xDF) continue;
       for (int trail = 0x40; trail <= 0xFC; ++trail) {
         if (trail == 0x7F) continue;
-        QStringDecoder decode("windows-31j", QStringConverter::Flag::Stateless);
         const char code[] = {char(lead), char(trail)};
+        decode.resetState();
         const QString text = decode(QByteArray(code, 2));
         if (decode.hasError() || text.size() != 1 || text[0] == QChar(0xFFFD)) continue;
-        QStringEncoder encode("windows-31j", QStringConverter::Flag::Stateless);
+        encode.resetState();
         const QByteArray bytes = encode(text);
-        QStringDecoder again("windows-31j", QStringConverter::Flag::Stateless);
-        if (!encode.hasError() && again(bytes) == text) found.push_back(text[0]);
+        if (encode.hasError()) continue;
+        decode.resetState();
+        if (decode(bytes) == text && !decode.hasError()) found.push_back(text[0]);
       }
     }
     return found;
