@@ -121,6 +121,7 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
+      label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       label->setAlignment(align);
