@@ -106,7 +106,8 @@ void nengou::Option1_Click(int index) {
 }
 
 void nengou::henkan2() {
-  const int year = western_year(era_type, c("HScroll2").value);
+  // 令和 200 lies past the year bar's end: the era year stops at the last year shown.
+  const int year = std::min(western_year(era_type, c("HScroll2").value), kLastShownYear);
   c("Text3").text = kEras[era_type].name;
   c("Text1").text = QString::number(year);
   // Moving the year bar shows the year in the era that really holds it.
