@@ -12,6 +12,9 @@ void QuotedRecords::erase_record(qsizetype i) {
 std::optional<QStringList> parse_quoted_record(const QString& line, qsizetype field_count) {
   QStringList fields = split_fields(line);
   if (fields.size() != field_count) return std::nullopt;
+  // A quote inside a field cannot be written back; such a line is kept as it is.
+  for (const QString& field : fields)
+    if (field.contains(QLatin1Char('"'))) return std::nullopt;
   return fields;
 }
 

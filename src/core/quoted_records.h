@@ -22,7 +22,8 @@ struct QuotedRecords {
   void erase_record(qsizetype i);
 };
 
-// The record of one line when it has exactly field_count fields; empty otherwise.
+// The record of one line when it has exactly field_count fields, none holding a
+// double quote; empty otherwise.
 // An empty field is two quotes; a comma inside quotes belongs to the field.
 std::optional<QStringList> parse_quoted_record(const QString& line, qsizetype field_count);
 // "a","","b,c": every field in double quotes, separated by commas.
