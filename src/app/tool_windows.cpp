@@ -1,6 +1,7 @@
 #include "app/tool_windows.h"
 
 #include "about/about.h"
+#include "address/jyusho.h"
 #include "calculator/calculator_form.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
@@ -16,6 +17,7 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "number") return std::make_unique<number>(m, platform);
   if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
+  if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
   return nullptr;
 }

@@ -9,12 +9,40 @@ void QuotedRecords::erase_record(qsizetype i) {
     if (line.before > i) --line.before;
 }
 
+namespace {
+
+bool is_blank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// True when writing the fields back in quotes keeps every character the line
+// holds: no double quote inside a field, nothing but blanks after a closing quote.
+bool survives_rewrite(const QString& line) {
+  const qsizetype n = line.size();
+  qsizetype i = 0;
+  while (i < n) {
+    while (i < n && is_blank(line[i])) ++i;
+    if (i < n && line[i] == QLatin1Char('"')) {
+      const qsizetype close = line.indexOf(QLatin1Char('"'), i + 1);
+      if (close < 0) return true;  // an unclosed quote runs to the line end
+      i = close + 1;
+      while (i < n && is_blank(line[i])) ++i;
+      if (i < n && line[i] != QLatin1Char(',')) return false;
+    } else {
+      const qsizetype comma = line.indexOf(QLatin1Char(','), i);
+      const qsizetype end = comma < 0 ? n : comma;
+      const qsizetype quote = line.indexOf(QLatin1Char('"'), i);
+      if (quote >= 0 && quote < end) return false;
+      i = end;
+    }
+    ++i;  // past the comma
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<QStringList> parse_quoted_record(const QString& line, qsizetype field_count) {
   QStringList fields = split_fields(line);
-  if (fields.size() != field_count) return std::nullopt;
-  // A quote inside a field cannot be written back; such a line is kept as it is.
-  for (const QString& field : fields)
-    if (field.contains(QLatin1Char('"'))) return std::nullopt;
+  if (fields.size() != field_count || !survives_rewrite(line)) return std::nullopt;
   return fields;
 }
 

@@ -22,9 +22,10 @@ struct QuotedRecords {
   void erase_record(qsizetype i);
 };
 
-// The record of one line when it has exactly field_count fields, none holding a
-// double quote; empty otherwise.
-// An empty field is two quotes; a comma inside quotes belongs to the field.
+// The record of one line when it has exactly field_count fields; empty otherwise.
+// An empty field is two quotes; a comma inside quotes belongs to the field. A line
+// that would not be written back the same (a double quote inside a field, text after
+// a closing quote) is no record, so it is kept rather than mangled.
 std::optional<QStringList> parse_quoted_record(const QString& line, qsizetype field_count);
 // "a","","b,c": every field in double quotes, separated by commas.
 QString format_quoted_record(const QStringList& fields);

@@ -49,3 +49,19 @@ TEST(QuotedRecords, MissingFileAndBlankLinesGiveNoRecords) {
   EXPECT_TRUE(read_quoted_records(dir.filePath("none.DAT"), 2).records.empty());
   EXPECT_EQ(roundtrip("\r\n\"a\",\"b\"\r\n\r\n", 2), QByteArray("\"a\",\"b\"\r\n"));
 }
+
+TEST(QuotedRecords, OnlyLinesThatAreWrittenBackTheSameAreRecords) {
+  const struct {
+    const char* line;
+    bool record;
+  } cases[] = {
+      {"\"a\",\"b\"", true},    // as written
+      {" \"a\" , b ", true},    // blanks around fields carry nothing
+      {"\"a\",\"b", true},      // an unclosed quote runs to the line end
+      {"\"a\"x,\"b\"", false},  // text after the closing quote would be lost
+      {"a\"b,\"c\"", false},    // a quote inside a field cannot be written back
+      {"\"a\",\"b\"\"\"", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(parse_quoted_record(QString::fromUtf8(c.line), 2).has_value(), c.record) << c.line;
+}
