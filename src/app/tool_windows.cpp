@@ -2,6 +2,7 @@
 
 #include "about/about.h"
 #include "address/jyusho.h"
+#include "baseball/baseball.h"
 #include "calculator/calculator_form.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
@@ -17,6 +18,7 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "number") return std::make_unique<number>(m, platform);
   if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
+  if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
   if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
   return nullptr;

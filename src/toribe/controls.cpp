@@ -42,6 +42,7 @@ const MenuItemEntry kMenuItems[] = {
     {"mnu_make_dat", "memo_all", "登録済みメモ削除(&D)"},
     {"mnukankyou", "mnu_delmemo", "メモの自動削除"},
     {"mnukankyou", "mnujihou", "１分毎時報を鳴らす"},
+    {"mnukankyou", "mnu_law", "現行の祝日法"},
     {"mnuhelp", "mnuver", "バージョン情報(&A)"},
     {"mnuhelp", "mnuhow_to", "使い方(&M)"},
 };
