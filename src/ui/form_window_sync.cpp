@@ -63,6 +63,12 @@ void FormWindow::sync_control(Control& control) {
   if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
     widget->setVisible(control.visible);
   widget->setEnabled(control.enabled);
+  // The widget's own focus policy is kept, to come back to when the control is a tab stop again.
+  if (!widget->property("tab_policy").isValid())
+    widget->setProperty("tab_policy", int(widget->focusPolicy()));
+  const auto own = Qt::FocusPolicy(widget->property("tab_policy").toInt());
+  const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
+  if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   widget->setToolTip(control.tooltip);
   const QFont font = to_qfont(control.font);
   if (widget->font() != font) widget->setFont(font);
