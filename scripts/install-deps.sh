@@ -2,7 +2,8 @@
 # Installs what building, running and testing Toribe need on Debian 12.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth)
+          fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
+          qt6-translations-l10n desktop-file-utils)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 missing=()

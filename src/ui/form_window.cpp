@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 
+#include "ui/caption_button.h"
 #include "ui/look.h"
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
@@ -166,7 +167,7 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
       return image;
     }
     case Kind::Button: {
-      auto* button = new QPushButton(parent);
+      auto* button = new CaptionButton(parent);
       button->setAutoDefault(false);
       return button;
     }

@@ -33,9 +33,11 @@ class FormWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void build();
+  QSize inner_size() const;
   QToolBar* add_toolbar_row(const QString& name);
   QWidget* create_widget(Control& control, QWidget* parent);
   void connect_signals(Control& control, QWidget* widget);

@@ -1,4 +1,5 @@
 // Copying a form's description onto its widgets.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -19,18 +20,38 @@ namespace {
 
 void set_colours(QWidget* widget, const Control& control) {
   QPalette palette = widget->palette();
-  palette.setColor(fore_role(widget), to_qcolor(control.fore, QPalette::ButtonText));
+  const QPalette::ColorRole fore = fore_role(widget);
+  // The design's text colour for an enabled control only: a disabled one keeps
+  // the platform's greyed text, so it reads as unavailable at a glance.
+  const QColor text = to_qcolor(control.fore, QPalette::ButtonText);
+  palette.setColor(QPalette::Active, fore, text);
+  palette.setColor(QPalette::Inactive, fore, text);
+  palette.setColor(QPalette::Disabled, fore,
+                   QApplication::palette().color(QPalette::Disabled, fore));
   palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
-  widget->setPalette(palette);
+  if (palette != widget->palette()) widget->setPalette(palette);
 }
 
 }  // namespace
+
+QSize FormWindow::inner_size() const {
+  // The design's sizes are outer sizes, title bar and borders included.
+  const QSize outer(to_px(form_.width), to_px(form_.height));
+  if (!form_.has_border || !isVisible()) return outer;
+  return outer - (frameGeometry().size() - size());
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The window manager's frame is known only once the window is shown and framed.
+  if (!syncing_ && isVisible() && inner_size() != size()) resize(inner_size());
+}
 
 void FormWindow::sync() {
   syncing_ = true;
   setWindowTitle(form_.caption);
   const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
-  if (wanted.size() != size()) resize(wanted.size());
+  if (inner_size() != size()) resize(inner_size());
   if (wanted.topLeft() != pos()) move(wanted.topLeft());
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
@@ -70,7 +91,7 @@ void FormWindow::sync_control(Control& control) {
   const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
   if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   widget->setToolTip(control.tooltip);
-  const QFont font = to_qfont(control.font);
+  const QFont font = control_font(control);
   if (widget->font() != font) widget->setFont(font);
   set_colours(widget, control);
   const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
