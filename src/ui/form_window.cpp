@@ -108,7 +108,7 @@ void FormWindow::build() {
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
       if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
-      QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
+      QAction* action = toolbar_->addAction(QIcon(load_picture(control.picture)), QString());
       // The buttons wrap into as many rows as the window's width needs.
       if (toolbar_->actions().size() > 1 &&
           toolbar_->sizeHint().width() + kToolbarSlack > to_px(form_.width)) {

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/form_window.h"
 #include "ui/look.h"
@@ -107,7 +108,7 @@ void FormWindow::sync_control(Control& control) {
     label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     if (control.kind == Kind::Image) {
       if (label->property("picture").toString() != control.picture) {
-        label->setPixmap(QPixmap(control.picture));
+        label->setPixmap(load_picture(control.picture));
         label->setProperty("picture", control.picture);
       }
     } else {
@@ -117,7 +118,10 @@ void FormWindow::sync_control(Control& control) {
     }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     if (button->text() != control.text) button->setText(control.text);
-    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
+    if (!control.picture.isEmpty() && button->property("picture").toString() != control.picture) {
+      button->setIcon(QIcon(load_picture(control.picture)));
+      button->setProperty("picture", control.picture);
+    }
     button->setChecked(control.checked);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
     frame->setTitle(control.text);
@@ -139,8 +143,16 @@ void FormWindow::sync_control(Control& control) {
     QStringList shown;
     for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
     if (shown != control.items) {
+      // Rows of one line each share a height: measuring every row is most of
+      // the cost of filling a long list.
+      const bool one_line = std::none_of(control.items.begin(), control.items.end(),
+                                         [](const QString& item) { return item.contains('\n'); });
+      list->setUniformItemSizes(one_line);
       list->clear();
-      for (const QString& item : control.items) list->addItem(to_widget_text(item));
+      QStringList texts;
+      texts.reserve(control.items.size());
+      for (const QString& item : control.items) texts << to_widget_text(item);
+      list->addItems(texts);
       for (int i = 0; i < list->count(); ++i)
         list->item(i)->setData(Qt::UserRole, control.items[i]);
     }
