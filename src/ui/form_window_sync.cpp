@@ -54,6 +54,14 @@ void FormWindow::sync() {
   const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
   if (inner_size() != size()) resize(inner_size());
   if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  // The window's own background colour, where the form gives one.
+  if (const QColor back = to_qcolor(form_.back, QPalette::Window);
+      !form_.back.system && client_->palette().color(QPalette::Window) != back) {
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, back);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+  }
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
   if (!form_.visible && isVisible()) hide();
@@ -102,6 +110,8 @@ void FormWindow::sync_control(Control& control) {
   if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
     shape->colour = to_qcolor(control.fore, QPalette::WindowText);
     shape->pen_width = control.border_width;
+    shape->fill = control.filled ? to_qcolor(control.back, QPalette::Window) : QColor();
+    shape->rounded = control.rounded;
     shape->update();
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setAutoFillBackground(!control.transparent && !control.back.system);
@@ -112,6 +122,7 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
+      label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       label->setAlignment(align);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -77,7 +78,9 @@ QString QtPlatform::input_box(const QString& prompt, const QString& title,
   box.setLabelText(shown_text(prompt));
   box.setTextValue(default_text);
   japanese_button_texts(&box);
-  box.setMinimumWidth(input_box_width(box, box.windowTitle(), box.labelText()));
+  // The dialog sizes itself from its layout: widen the text field to widen the box.
+  if (auto* field = box.findChild<QLineEdit*>())
+    field->setMinimumWidth(input_box_width(box, box.windowTitle(), box.labelText()) - 24);
   return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
