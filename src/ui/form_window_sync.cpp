@@ -18,10 +18,25 @@
 namespace {
 
 void set_colours(QWidget* widget, const Control& control) {
+  const QColor fore = to_qcolor(control.fore, QPalette::ButtonText);
+  const QColor back = to_qcolor(control.back, back_role(widget));
   QPalette palette = widget->palette();
-  palette.setColor(fore_role(widget), to_qcolor(control.fore, QPalette::ButtonText));
-  palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
+  if (palette.color(fore_role(widget)) == fore && palette.color(back_role(widget)) == back) return;
+  palette.setColor(fore_role(widget), fore);
+  palette.setColor(back_role(widget), back);
   widget->setPalette(palette);
+}
+
+// The input method as the box's mode asks: Japanese boxes compose freely, code
+// and number boxes hint Latin, "off" boxes take no composition at all.
+void set_input_method(QWidget* edit, const Control& control) {
+  const Qt::InputMethodHints hints = control.ime == ImeMode::Alphanumeric
+                                         ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+                                         : Qt::ImhNone;
+  if (edit->inputMethodHints() != hints) edit->setInputMethodHints(hints);
+  const bool enabled = control.ime != ImeMode::Off && !control.locked;
+  if (edit->testAttribute(Qt::WA_InputMethodEnabled) != enabled)
+    edit->setAttribute(Qt::WA_InputMethodEnabled, enabled);
 }
 
 }  // namespace
@@ -29,10 +44,15 @@ void set_colours(QWidget* widget, const Control& control) {
 void FormWindow::sync() {
   if (!live()) return;
   syncing_ = true;
-  setWindowTitle(form_.caption);
-  const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
-  if (wanted.size() != size()) resize(wanted.size());
-  if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  if (windowTitle() != form_.caption) setWindowTitle(form_.caption);
+  // Placed only when the form places it: the user's moves are written back to
+  // the form, so a refresh never undoes them.
+  const QRect placed(form_.left, form_.top, form_.width, form_.height);
+  if (!placed_ || placed.size() != applied_.size())
+    setFixedSize(to_px(form_.width), to_px(form_.height));
+  if (!placed_ || placed.topLeft() != applied_.topLeft()) move(to_px(form_.left), to_px(form_.top));
+  applied_ = placed;
+  placed_ = true;
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
   if (!form_.visible && isVisible()) hide();
@@ -48,12 +68,13 @@ void FormWindow::sync() {
 
 void FormWindow::sync_control(Control& control) {
   if (QAction* action = actions_.value(control.ref())) {
-    if (control.kind != Kind::ToolButton) action->setText(control.text);
-    action->setToolTip(control.tooltip);
-    if (control.checked) action->setCheckable(true);
-    action->setChecked(control.checked);
-    action->setEnabled(control.enabled);
-    action->setVisible(control.visible);
+    if (control.kind != Kind::ToolButton && action->text() != control.text)
+      action->setText(control.text);
+    if (action->toolTip() != control.tooltip) action->setToolTip(control.tooltip);
+    if (control.checked && !action->isCheckable()) action->setCheckable(true);
+    if (action->isChecked() != control.checked) action->setChecked(control.checked);
+    if (action->isEnabled() != control.enabled) action->setEnabled(control.enabled);
+    if (action->isVisible() != control.visible) action->setVisible(control.visible);
     return;
   }
   QWidget* widget = widgets_.value(control.ref());
@@ -63,8 +84,9 @@ void FormWindow::sync_control(Control& control) {
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
   if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
     widget->setVisible(control.visible);
-  widget->setEnabled(control.enabled);
-  widget->setToolTip(control.tooltip);
+  if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled)
+    widget->setEnabled(control.enabled);
+  if (widget->toolTip() != control.tooltip) widget->setToolTip(control.tooltip);
   const QFont font = to_qfont(control.font);
   if (widget->font() != font) widget->setFont(font);
   set_colours(widget, control);
@@ -77,8 +99,10 @@ void FormWindow::sync_control(Control& control) {
     shape->pen_width = control.border_width;
     shape->update();
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setAutoFillBackground(!control.transparent && !control.back.system);
-    label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    const bool filled = !control.transparent && !control.back.system;
+    if (label->autoFillBackground() != filled) label->setAutoFillBackground(filled);
+    const int frame = control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame;
+    if (label->frameStyle() != frame) label->setFrameStyle(frame);
     if (control.kind == Kind::Image) {
       if (label->property("picture").toString() != control.picture) {
         label->setPixmap(QPixmap(control.picture));
@@ -87,28 +111,33 @@ void FormWindow::sync_control(Control& control) {
     } else {
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
-      label->setAlignment(align);
+      if (label->alignment() != align) label->setAlignment(align);
     }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     if (button->text() != control.text) button->setText(control.text);
-    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
-    button->setChecked(control.checked);
+    if (button->property("picture").toString() != control.picture) {
+      button->setIcon(control.picture.isEmpty() ? QIcon() : QIcon(control.picture));
+      button->setProperty("picture", control.picture);
+    }
+    if (button->isChecked() != control.checked) button->setChecked(control.checked);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(control.text);
+    if (frame->title() != control.text) frame->setTitle(control.text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    // Each setter here resets the input method: only what changed is set, so
+    // that a composition in progress survives the refresh.
     if (edit->text() != control.text) edit->setText(control.text);
-    edit->setReadOnly(control.locked);
-    edit->setMaxLength(control.max_length > 0 ? control.max_length : 32767);
-    edit->setAlignment(align);
-    edit->setInputMethodHints(control.ime == ImeMode::Alphanumeric
-                                  ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
-                                  : Qt::ImhNone);
+    if (edit->isReadOnly() != control.locked) edit->setReadOnly(control.locked);
+    const int max_length = control.max_length > 0 ? control.max_length : 32767;
+    if (edit->maxLength() != max_length) edit->setMaxLength(max_length);
+    if (edit->alignment() != align) edit->setAlignment(align);
+    set_input_method(edit, control);
   } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
     if (from_widget_text(edit->toPlainText()) != control.text) {
       edit->setPlainText(to_widget_text(control.text));
       edit->moveCursor(QTextCursor::End);
     }
-    edit->setReadOnly(control.locked);
+    if (edit->isReadOnly() != control.locked) edit->setReadOnly(control.locked);
+    set_input_method(edit, control);
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     QStringList shown;
     for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
@@ -128,9 +157,10 @@ void FormWindow::sync_control(Control& control) {
     }
     if (combo->currentIndex() != control.selected) combo->setCurrentIndex(control.selected);
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
-    bar->setRange(control.minimum, control.maximum);
-    bar->setSingleStep(control.small_change);
-    bar->setPageStep(control.large_change);
+    if (bar->minimum() != control.minimum || bar->maximum() != control.maximum)
+      bar->setRange(control.minimum, control.maximum);
+    if (bar->singleStep() != control.small_change) bar->setSingleStep(control.small_change);
+    if (bar->pageStep() != control.large_change) bar->setPageStep(control.large_change);
     if (bar->value() != control.value) bar->setValue(control.value);
   }
 }

@@ -16,7 +16,9 @@ namespace {
 QString shown_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+  windows_.on_help = [this] { show_help(); };
+}
 QtPlatform::~QtPlatform() = default;
 
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
@@ -101,6 +103,7 @@ void QtPlatform::show_modal(Form& form) {
   form.show();
   FormWindow& window = windows_.open(form);
   window.setWindowModality(Qt::ApplicationModal);
+  window.closes_on_escape = true;
   windows_.sync_all();
   // Wait here, as a modal window does, until the form hides itself.
   QEventLoop loop;
@@ -122,4 +125,6 @@ void QtPlatform::show_help() {
   help_->raise();
 }
 
-void QtPlatform::quit() { QApplication::quit(); }
+// exit() rather than quit(): quit() asks every window to close, and the main
+// window's close asks its question again.
+void QtPlatform::quit() { QApplication::exit(0); }
