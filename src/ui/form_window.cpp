@@ -254,7 +254,7 @@ void FormWindow::connect_signals(Control& control, QWidget* widget) {
   }
 }
 
-void FormWindow::fire(Event event) {
+void FormWindow::fire(Event& event) {
   if (!live()) return;
   form_.dispatch(event);
   if (after_event_) after_event_();
@@ -334,7 +334,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
       if (!control || watched != widgets_.value(control->ref())) return false;
       auto* key = static_cast<QKeyEvent*>(event);
-      if (forward_key(*control, key)) return true;
+      if (forward_key(*control, key)) {
+        key->accept();  // taken: it travels no further, to the window's own keys
+        return true;
+      }
       // Enter and Space press the focused button as the mouse would, so that a
       // button that acts on its mouse-down answers the keyboard too.
       auto* button = qobject_cast<QPushButton*>(widgets_.value(control->ref()));

@@ -53,7 +53,7 @@ class FormWindow : public QMainWindow {
   QWidget* create_widget(Control& control, QWidget* parent);
   void connect_signals(Control& control, QWidget* widget);
   void sync_control(Control& control);
-  void fire(Event event);
+  void fire(Event& event);  // the form may change the event (a swallowed key)
   void fire(Event::Type type, const Control& control);
   bool forward_key(Control& control, QKeyEvent* key);
   bool mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e);
