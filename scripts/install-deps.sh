@@ -2,7 +2,8 @@
 # Installs what building, running and testing Toribe need on Debian 12.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth)
+          fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
+          qt6-translations-l10n desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

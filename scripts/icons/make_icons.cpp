@@ -453,6 +453,22 @@ void draw_memo_today(QPainter& p) {
   star(p, QPointF(17.5, 13.5), 6, 2.6);
 }
 
+// The program's own icon: the calendar page with a red header, "ト" for トリベ,
+// and a gold star in its corner for the tools beside the calendar.
+void draw_application(QPainter& p) {
+  calendar_page(p, kRed);
+  draw_text(p, QRectF(1.5, 5.6, 10, 9), QString::fromUtf8("ト"), kInk, 8.2, "IPAGothic");
+  QPolygonF shape;
+  for (int i = 0; i < 10; ++i) {
+    const double a = -M_PI / 2 + i * M_PI / 5;
+    const double r = i % 2 == 0 ? 2.9 : 1.25;
+    shape << QPointF(11.8, 11.2) + QPointF(r * std::cos(a), r * std::sin(a));
+  }
+  p.setPen(ink_pen(kInk, 0.6));
+  p.setBrush(kGold);
+  p.drawPolygon(shape);
+}
+
 QImage render(const Drawing& drawing, int width, int height, int scale) {
   QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -529,6 +545,14 @@ int main(int argc, char** argv) {
   ok = save(today, root.filePath("memo/today.png")) && ok;
   sheet_items.push_back(day);
   sheet_items.push_back(today);
+
+  // The application icon, at the sizes the desktop's icon theme looks for.
+  root.mkpath("app");
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QImage icon = render(draw_application, 16, 16, size / 16);
+    ok = save(icon, root.filePath(QString("app/toribe_%1.png").arg(size))) && ok;
+    if (size <= 32) sheet_items.push_back(icon);
+  }
 
   // Optional contact sheet: every image enlarged four times on a light grid.
   if (argc >= 3) {

@@ -4,6 +4,8 @@
 #include "address/jyusho.h"
 #include "baseball/baseball.h"
 #include "calculator/calculator_form.h"
+#include "cards/meishi.h"
+#include "gifts/zouto.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
 #include "tools/numbers.h"
@@ -18,8 +20,10 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "number") return std::make_unique<number>(m, platform);
   if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
+  if (window_name == "Meishi") return std::make_unique<Meishi>(m, platform);
   if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
   if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
+  if (window_name == "Zouto") return std::make_unique<Zouto>(platform);
   return nullptr;
 }

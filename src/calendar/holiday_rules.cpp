@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/holiday_law.h"
 #include "core/number_text.h"
 
 namespace {
@@ -83,6 +84,12 @@ void mark_national(const ShownMonth& shown, const SyukuTable& syuku_dat, Marker&
   }
 }
 
+void mark_law(const ShownMonth& shown, Marker& marker) {
+  if (shown.year < kFirstLawYear || shown.year > kLastLawYear) return;
+  for (int d = 1; d <= marker.days(); ++d)
+    if (is_law_holiday(QDate(shown.year, shown.month, d))) marker.mark_day(d, DayMark::Holiday);
+}
+
 void mark_user_holidays(const ShownMonth& shown, const HoliTable& holi_dat, Marker& marker) {
   const QString mm = two_digits(shown.month);
   // Keys carry the year in four digits, leading zeros below 1000.
@@ -118,7 +125,10 @@ MonthMarks mark_month(const ShownMonth& shown, SyukuTable& syuku_dat, const Holi
   Marker marker(shown);
   if (shown.calen_mode != 2 && !shown.setting_holidays) {
     update_equinox(syuku_dat, shown.year, shown.month);
-    if (in_holiday_years(shown.year)) mark_national(shown, syuku_dat, marker);
+    if (shown.law)
+      mark_law(shown, marker);
+    else if (in_holiday_years(shown.year))
+      mark_national(shown, syuku_dat, marker);
   }
   if (shown.calen_mode != 1 || shown.setting_holidays) mark_user_holidays(shown, holi_dat, marker);
   if (in_holiday_years(shown.year)) mark_anniversaries(shown, kinen_dat, marker);

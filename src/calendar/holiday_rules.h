@@ -34,6 +34,7 @@ struct ShownMonth {
   int first_col = 0;              // column of day 1, Sunday 0
   int calen_mode = 1;             // 1 normal, 2 user, 3 all calendars
   bool setting_holidays = false;  // the user-holiday setting mode is active
+  bool law = false;               // national holidays as the law stands today, 1948..2099
 };
 
 enum class DayMark { None, Holiday, Anniversary };
@@ -41,6 +42,7 @@ using MonthMarks = std::array<DayMark, 37>;
 
 // The marks of the 37 cells; cells outside the month's days are never marked.
 // When national holidays are shown for a March or September, the equinox entry
-// of syuku_dat is rewritten for that year first, whatever the year.
+// of syuku_dat is rewritten for that year first, whatever the year. With `law`
+// the national holidays are today's law's instead of the table's.
 MonthMarks mark_month(const ShownMonth& shown, SyukuTable& syuku_dat, const HoliTable& holi_dat,
                       const KinenTable& kinen_dat);

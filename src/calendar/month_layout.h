@@ -13,3 +13,20 @@ std::array<QString, kMonthCells> month_cell_texts(int year, int month);
 // Sunday and Saturday columns, which the grids colour.
 inline bool is_sunday_cell(int cell) { return cell % 7 == 0; }
 inline bool is_saturday_cell(int cell) { return cell % 7 == 6; }
+
+// Where a month grid's cells stand, in twips: a pitch of 360 across and 240 down,
+// each cell 345 x 210, the weekday headings one pitch above the first row.
+struct GridPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+inline constexpr int kCellPitchX = 360, kCellPitchY = 240;
+inline constexpr int kCellWidth = 345, kCellHeight = 210;
+// Cell k of a grid whose first row starts at (grid_left, grid_top).
+inline GridPlace month_cell_place(int cell, int grid_left, int grid_top) {
+  return {grid_left + kCellPitchX * (cell % 7), grid_top + kCellPitchY * (cell / 7), kCellWidth,
+          kCellHeight};
+}
+// The heading of a column (Sunday 0) over the same grid.
+inline GridPlace weekday_heading_place(int column, int grid_left, int grid_top) {
+  return {grid_left + kCellPitchX * column, grid_top - kCellPitchY, kCellWidth, kCellHeight};
+}

@@ -73,8 +73,11 @@ struct Control {
   bool sorted = false;
   bool transparent = false;  // a label drawn without its own background
   bool border = false;       // labels and images with a fixed single border
+  bool tab_stop = true;      // false: Tab passes the control by; a click still focuses it
   int max_length = 0;        // text boxes, 0 for no limit
   int border_width = 1;      // shapes and lines, pixels
+  bool rounded = false;      // shapes: rounded corners
+  bool filled = false;       // shapes: painted inside with back
   ImeMode ime = ImeMode::None;
   Align align = Align::Left;
   Font font;

@@ -4,45 +4,78 @@
 
 ScriptedPlatform::ScriptedPlatform() : clock(QDate(2003, 5, 12), QTime(9, 0, 0)) {}
 
+namespace {
+
+QString button_word(MsgAnswer answer) {
+  switch (answer) {
+    case MsgAnswer::Ok:
+      return "ok";
+    case MsgAnswer::Cancel:
+      return "cancel";
+    case MsgAnswer::Yes:
+      return "yes";
+    case MsgAnswer::No:
+      return "no";
+  }
+  return {};
+}
+
+QStringList button_words(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok:
+      return {"ok"};
+    case MsgButtons::OkCancel:
+      return {"ok", "cancel"};
+    case MsgButtons::YesNo:
+      return {"yes", "no"};
+  }
+  return {};
+}
+
+}  // namespace
+
 MsgAnswer ScriptedPlatform::message(const QString& text, MsgButtons buttons, MsgIcon icon,
                                     const QString& title) {
   shown.push_back({false, text, title.isEmpty() ? kAppTitle : title, icon, buttons, {}, false});
-  if (answers.empty()) {
+  // A box the scenario cannot answer is closed the way a person would have to close it.
+  const MsgAnswer fallback = buttons == MsgButtons::YesNo ? MsgAnswer::No
+                             : buttons == MsgButtons::Ok  ? MsgAnswer::Ok
+                                                          : MsgAnswer::Cancel;
+  if (answers.buttons.empty()) {
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (fault.isEmpty())
-      fault = QString("message box \"%1\" shown with no answer queued").arg(text);
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+      fault = answers.texts.empty()
+                  ? QString("message box \"%1\" shown with no answer queued").arg(text)
+                  : QString("message box \"%1\" shown while the text \"%2\" waits for an input box")
+                        .arg(text, answers.texts.front());
+    return fallback;
   }
-  const ScriptedAnswer answer = answers.front();
-  answers.pop_front();
-  if (!answer.button) {
-    if (fault.isEmpty())
-      fault = QString("message box \"%1\" answered with the text \"%2\"").arg(text, answer.value);
-    return MsgAnswer::Ok;
-  }
-  if (answer.value == "yes") return MsgAnswer::Yes;
-  if (answer.value == "no") return MsgAnswer::No;
-  if (answer.value == "cancel") return MsgAnswer::Cancel;
-  return MsgAnswer::Ok;
+  const QString answer = answers.buttons.front();
+  answers.buttons.pop_front();
+  for (MsgAnswer candidate : {MsgAnswer::Ok, MsgAnswer::Cancel, MsgAnswer::Yes, MsgAnswer::No})
+    if (button_word(candidate) == answer && button_words(buttons).contains(answer))
+      return candidate;
+  if (fault.isEmpty())
+    fault = QString("message box \"%1\" has no button %2 (it shows %3)")
+                .arg(text, answer, button_words(buttons).join('/'));
+  return fallback;
 }
 
 QString ScriptedPlatform::input_box(const QString& prompt, const QString& title,
                                     const QString& default_text) {
   shown.push_back({true, prompt, title.isEmpty() ? kAppTitle : title, MsgIcon::None,
                    MsgButtons::OkCancel, default_text, false});
-  if (answers.empty()) {
+  if (answers.texts.empty()) {
     if (fault.isEmpty())
-      fault = QString("input box \"%1\" shown with no answer queued").arg(prompt);
+      fault = answers.buttons.empty()
+                  ? QString("input box \"%1\" shown with no answer queued").arg(prompt)
+                  : QString("input box \"%1\" shown while the button %2 waits for a message box")
+                        .arg(prompt, answers.buttons.front());
     return {};
   }
-  const ScriptedAnswer answer = answers.front();
-  answers.pop_front();
-  if (!answer.button) return answer.value;
-  // OK takes the text as it stands; Cancel answers empty.
-  if (answer.value == "ok") return default_text;
-  if (answer.value != "cancel" && fault.isEmpty())
-    fault = QString("input box \"%1\" answered with %2").arg(prompt, answer.value);
-  return {};
+  const QString answer = answers.texts.front();
+  answers.texts.pop_front();
+  return answer;
 }
 
 int ScriptedPlatform::start_timer(int interval_ms, std::function<void()> tick) {

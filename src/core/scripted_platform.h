@@ -35,6 +35,27 @@ struct ScriptedAnswer {
   }
 };
 
+// The queued answers, kept as a person gives them: buttons for the next message
+// boxes and texts for the next input boxes, in two queues. A text waits for its
+// input box while an OK-only message box shown in between is answered OK.
+struct AnswerQueues {
+  std::deque<QString> buttons;  // "ok", "cancel", "yes", "no"
+  std::deque<QString> texts;    // typed answers; "" is Cancel
+  void push_back(const ScriptedAnswer& answer) {
+    (answer.button ? buttons : texts).push_back(answer.value);
+  }
+  AnswerQueues& operator=(std::initializer_list<ScriptedAnswer> answers) {
+    clear();
+    for (const ScriptedAnswer& answer : answers) push_back(answer);
+    return *this;
+  }
+  bool empty() const { return buttons.empty() && texts.empty(); }
+  void clear() {
+    buttons.clear();
+    texts.clear();
+  }
+};
+
 class ScriptedPlatform : public Platform {
  public:
   ScriptedPlatform();
@@ -45,7 +66,7 @@ class ScriptedPlatform : public Platform {
   int beeps = 0;
   int help_shown = 0;
   bool quit_called = false;
-  std::deque<ScriptedAnswer> answers;
+  AnswerQueues answers;
   std::vector<ShownMessage> shown;
   // The first problem met while answering (a box with no queued answer).
   QString fault;

@@ -35,6 +35,19 @@ bool read_ini(Module1& m, const QString& path) {
   return write_ini(m, path);
 }
 
+namespace {
+
+const QString kLawKey = QStringLiteral("TORIBE1 =");
+
+}  // namespace
+
+bool law_option(const Module1& m) {
+  const QString& line = m.ini_tor[0];
+  return line.startsWith(kLawKey) && line.mid(kLawKey.size()).trimmed() == "1";
+}
+
+void set_law_option(Module1& m, bool on) { m.ini_tor[0] = kLawKey + (on ? " 1" : " "); }
+
 void parse_token_string(Module1& m) {
   m.base_year = 1996;
   const qsizetype tokens = (m.ini_str.size() + 1) / 3;  // n / 3 rounded; never a half

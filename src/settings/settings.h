@@ -26,6 +26,11 @@ QString base_year_tokens(int base_year);
 // prefix (the first 3 or 6 characters) + the base-year tokens + what followed
 // the old string's base-year tokens.
 QString rebuild_token_string(const QString& prefix, int base_year, const QString& old);
+// The option "現行の祝日法" (holidays and eras as the law stands today) lives in
+// the reserved line 4, "TORIBE1 = 1" when on; off, the line is left as it was
+// read, and switching it off gives back the line's own key text.
+bool law_option(const Module1& m);
+void set_law_option(Module1& m, bool on);
 // Writes the twelve lines. False when the file could not be written.
 bool write_ini(const Module1& m, const QString& path);
 // write_ini, telling the user in a message box when it fails.

@@ -1,8 +1,8 @@
 #include "tools/era_table.h"
 
-int era_of_year(int year) {
+int era_of_year(int year, int eras) {
   int era = 0;
-  for (int i = 1; i < kEraCount; ++i)
+  for (int i = 1; i < eras; ++i)
     if (year >= kEras[i].first_year) era = i;
   return era;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/platform.h"
+#include "settings/settings.h"
 #include "tools/era_table.h"
 
 namespace {
@@ -40,8 +41,7 @@ void nengou::create_controls() {
   era_bar.maximum = 200;
   era_bar.large_change = 10;
 
-  for (int i = 0; i < kEraCount; ++i)
-    place(add(Kind::Option, "Option1", i), 240 + i * 870, 2220, 840, 300).text = kEras[i].name;
+  for (int i = 0; i < kLawEraCount; ++i) add(Kind::Option, "Option1", i).text = kEras[i].name;
 
   place(add(Kind::Label, "Label6"), 240, 2790, 600, 255).text = "年齢";
   place(add(Kind::TextBox, "Text4"), 900, 2730, 900, 330);
@@ -53,9 +53,22 @@ void nengou::create_controls() {
   }
 }
 
+// Four buttons as the window always had them; five share the same row when
+// 令和 is shown.
+void nengou::place_eras() {
+  eras_ = law_option(m_) ? kLawEraCount : kEraCount;
+  const int pitch = eras_ == kEraCount ? 870 : 690;
+  const int width = eras_ == kEraCount ? 840 : 660;
+  for (int i = 0; i < kLawEraCount; ++i) {
+    place(c("Option1", i), 240 + i * pitch, 2220, width, 300);
+    c("Option1", i).visible = i < eras_;
+  }
+}
+
 void nengou::Form_Load() {
   width = 3900;
   height = 3380;
+  place_eras();
   const int year = std::clamp(platform().today().year(), kFirstYear, kLastShownYear);
   c("HScroll1").value = year;
   c("Text1").text = QString::number(year);
@@ -72,11 +85,11 @@ void nengou::HScroll1_Change() {
 
 void nengou::henkan1() {
   const int year = c("HScroll1").value;
-  const int era = era_of_year(year);
+  const int era = era_of_year(year, eras_);
   c("Text3").text = kEras[era].name;
   c("Text2").text = QString::number(era_year(era, year));
   c("HScroll2").value = era_year(era, year);
-  for (int i = 0; i < kEraCount; ++i) c("Option1", i).checked = i == era;
+  for (int i = 0; i < kLawEraCount; ++i) c("Option1", i).checked = i == era;
   era_type = qint16(era);
   show_age();
 }
@@ -87,7 +100,7 @@ void nengou::HScroll2_Change() {
 }
 
 void nengou::Option1_Click(int index) {
-  if (index < 0 || index >= kEraCount) return;
+  if (index < 0 || index >= eras_) return;
   era_type = qint16(index);
   henkan2();
 }

@@ -2,8 +2,8 @@
 // The tools folder: the small windows without files (time, era, numbers, dice), one form each.
 // The era window: a Western year and an era year chosen with two scroll bars and
 // the era buttons, each shown in the other's terms, with the age this year.
-#include "settings/module1.h"
 #include "core/form.h"
+#include "settings/module1.h"
 
 class nengou : public Form {
  public:
@@ -24,6 +24,8 @@ class nengou : public Form {
 
  private:
   void create_controls();
+  void place_eras();
   void show_age();
   Module1& m_;
+  int eras_ = 4;  // eras offered: four, or five with 令和
 };

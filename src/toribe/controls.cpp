@@ -1,4 +1,5 @@
 // The main window's controls, laid out in twips below the menu bar and toolbar.
+#include "calendar/month_layout.h"
 #include "toribe/toribe.h"
 
 namespace {
@@ -42,6 +43,7 @@ const MenuItemEntry kMenuItems[] = {
     {"mnu_make_dat", "memo_all", "登録済みメモ削除(&D)"},
     {"mnukankyou", "mnu_delmemo", "メモの自動削除"},
     {"mnukankyou", "mnujihou", "１分毎時報を鳴らす"},
+    {"mnukankyou", "mnu_law", "現行の祝日法"},
     {"mnuhelp", "mnuver", "バージョン情報(&A)"},
     {"mnuhelp", "mnuhow_to", "使い方(&M)"},
 };
@@ -94,20 +96,21 @@ void Toribe::create_controls() {
     button.picture = QString(":/toolbar/%1.png").arg(i, 2, 10, QChar('0'));
   }
 
-  constexpr int kGridLeft = 120;
+  constexpr int kGridLeft = 120, kGridTop = 660;
   Control& title = place(add(Kind::Label, "Label3"), kGridLeft, 60, 2520, 300);
   title.align = Align::Center;
   title.font = {"ＭＳ Ｐゴシック", 12, true};
   title.fore = kBlack;
   for (int i = 0; i < 7; ++i) {
-    Control& heading = place(add(Kind::Label, "Label2", i), kGridLeft + 360 * i, 420, 345, 210);
+    const GridPlace at = weekday_heading_place(i, kGridLeft, kGridTop);
+    Control& heading = place(add(Kind::Label, "Label2", i), at.left, at.top, at.width, at.height);
     heading.text = kWeekdays[i];
     heading.align = Align::Center;
     heading.fore = i == 0 ? kRed : i == 6 ? kBlue : kSystemColour;
   }
   for (int k = 0; k < 37; ++k) {
-    Control& cell = place(add(Kind::Label, "Label1", k), kGridLeft + 360 * (k % 7),
-                          660 + 240 * (k / 7), 345, 210);
+    const GridPlace at = month_cell_place(k, kGridLeft, kGridTop);
+    Control& cell = place(add(Kind::Label, "Label1", k), at.left, at.top, at.width, at.height);
     cell.align = Align::Center;
     cell.back = kLightYellow;
   }

@@ -1,5 +1,6 @@
 // The main window as a frame: loading, closing, the menus and the toolbar.
 #include "core/platform.h"
+#include "settings/settings.h"
 #include "toribe/toribe.h"
 
 Toribe::Toribe(Module1& module1, Platform& platform, ToolFactory make_tool)
@@ -41,6 +42,7 @@ void Toribe::Form_Load() {
   cap_str = mode_names[mode - 1];
   set_caption();
   c("mnu_delmemo").checked = m.memo_del == 1;
+  c("mnu_law").checked = law_option(m);
   read_memo();
   memo_refresh();
   m.load_flag = "0";

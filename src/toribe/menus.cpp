@@ -1,5 +1,6 @@
 // The main window's menu items and toolbar buttons.
 #include "core/platform.h"
+#include "settings/settings.h"
 #include "toribe/toribe.h"
 
 void Toribe::mnujihou_Click() {
@@ -12,6 +13,14 @@ void Toribe::mnu_delmemo_Click() {
   Control& item = c("mnu_delmemo");
   item.checked = !item.checked;
   m.memo_del = item.checked ? 1 : 0;
+  save_dat();
+}
+
+void Toribe::mnu_law_Click() {
+  Control& item = c("mnu_law");
+  item.checked = !item.checked;
+  set_law_option(m, item.checked);
+  disp_calen();
   save_dat();
 }
 
@@ -97,6 +106,8 @@ void Toribe::menu_click(const QString& item) {
     mnujihou_Click();
   else if (item == "mnu_delmemo")
     mnu_delmemo_Click();
+  else if (item == "mnu_law")
+    mnu_law_Click();
   else if (item == "mnuhow_to")
     platform().show_help();
   else if (item == "today")

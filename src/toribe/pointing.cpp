@@ -1,6 +1,8 @@
 // What pointing at the grid shows, and the memo pane a click on a day opens.
+#include "calendar/holiday_law.h"
 #include "core/dates.h"
 #include "core/platform.h"
+#include "settings/settings.h"
 #include "toribe/toribe.h"
 
 namespace {
@@ -56,27 +58,28 @@ void Toribe::Label1_MouseMove(int index) {
     return;
   }
   hide_memo_pane();
-  if (cur_year < 1900 || cur_year > 2050 || yasumi_mode == 1) return;
+  const bool law = law_option(m);
+  // Today's law names holidays up to 2099; everything else stops at 2050 as before.
+  const bool day_years = cur_year >= 1900 && cur_year <= 2050;
+  const bool law_years = law && cur_year >= kFirstLawYear && cur_year <= kLastLawYear;
+  if ((!day_years && !law_years) || yasumi_mode == 1) return;
   last_cell = qint16(index);
   if (key.isEmpty()) return;  // a cell without a day number names nothing
 
-  const QString month_day = key.mid(5, 2) + key.mid(8, 2);
-  // From 2000 成人の日 and 体育の日 sit on the second Monday, wherever its date falls.
-  const int second_monday_cell = first_col <= 1 ? 8 : 15;
   QString holiday_name, comment;
   bool named = false;
-  for (int slot = 0; slot < used_end(syuku_dat); ++slot) {
-    const QString& entry = syuku_dat[slot];
-    bool match = entry.left(4) == month_day;
-    if (cur_year >= 2000 && (slot == kSeijinSlot || slot == kTaiikuSlot)) {
-      const int month = slot == kSeijinSlot ? 1 : 10;
-      match = cur_month == month && index == second_monday_cell;
-    }
-    if (!match) continue;
-    cell.tooltip = entry.mid(4, 100);
-    holiday_name = entry.mid(4);
-    named = true;
+  if (law) {
+    holiday_name = law_holiday_name(QDate(cur_year, cur_month, index - first_col + 1));
+    named = !holiday_name.isEmpty();
+    if (named) cell.tooltip = holiday_name.left(100);
+  } else {
+    point_syuku(index, key, holiday_name, named);
   }
+  if (!day_years) {
+    if (named) c("Text1").text = holiday_name + "\r\n";
+    return;
+  }
+  const QString month_day = key.mid(5, 2) + key.mid(8, 2);
   for (int slot = 0; slot < used_end(kinen_dat); ++slot) {
     if (kinen_dat[slot].left(4) != month_day) continue;
     cell.tooltip = kinen_dat[slot].mid(4, 100);
@@ -91,6 +94,24 @@ void Toribe::Label1_MouseMove(int index) {
       day_has_memo = 1;
     }
   if (named) c("Text1").text = holiday_name + "\r\n" + comment;
+}
+
+void Toribe::point_syuku(int index, const QString& key, QString& holiday_name, bool& named) {
+  const QString month_day = key.mid(5, 2) + key.mid(8, 2);
+  // From 2000 成人の日 and 体育の日 sit on the second Monday, wherever its date falls.
+  const int second_monday_cell = first_col <= 1 ? 8 : 15;
+  for (int slot = 0; slot < used_end(syuku_dat); ++slot) {
+    const QString& entry = syuku_dat[slot];
+    bool match = entry.left(4) == month_day;
+    if (cur_year >= 2000 && (slot == kSeijinSlot || slot == kTaiikuSlot)) {
+      const int month = slot == kSeijinSlot ? 1 : 10;
+      match = cur_month == month && index == second_monday_cell;
+    }
+    if (!match) continue;
+    c("Label1", index).tooltip = entry.mid(4, 100);
+    holiday_name = entry.mid(4);
+    named = true;
+  }
 }
 
 void Toribe::Image2_MouseMove() {

@@ -27,6 +27,8 @@ class Toribe : public Form {
   void Toolbar1_ButtonClick(int index);
   void mnujihou_Click();
   void mnu_delmemo_Click();
+  // The option "現行の祝日法": holidays and eras as the law stands today.
+  void mnu_law_Click();
   // A menu item chosen (toolbar buttons choose the item they stand for).
   void menu_click(const QString& item);
   // Asks the closing question and ends the program on Yes.
@@ -86,6 +88,8 @@ class Toribe : public Form {
   void Label1_MouseMove(int index);
   void Image2_MouseMove();
   void Label2_MouseMove(int index);
+  // The name of the table's national holiday on a day cell, and its tooltip.
+  void point_syuku(int index, const QString& key, QString& holiday_name, bool& named);
   // The memos of a clicked day in the memo pane, or the pane hidden.
   void show_day_memos(int index);
   // The memo pane: a header with the date, then each memo numbered.

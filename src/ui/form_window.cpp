@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 
+#include "ui/caption_button.h"
 #include "ui/look.h"
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
@@ -179,7 +180,7 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
       return image;
     }
     case Kind::Button: {
-      auto* button = new QPushButton(parent);
+      auto* button = new CaptionButton(parent);
       button->setAutoDefault(false);
       return button;
     }
@@ -414,16 +415,6 @@ bool FormWindow::forward_key(Control& control, QKeyEvent* key) {
 void FormWindow::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
   if (on_hidden) on_hidden();
-}
-
-void FormWindow::moveEvent(QMoveEvent* event) {
-  QMainWindow::moveEvent(event);
-  // The user moved the window (or the window manager placed it): the form
-  // learns its new place, so the next refresh keeps it.
-  if (syncing_ || !live() || !isVisible() || !placed_) return;
-  form_.left = to_twips(x());
-  form_.top = to_twips(y());
-  applied_.moveTopLeft(QPoint(form_.left, form_.top));
 }
 
 // Keys no control took: F1 opens the help, Escape leaves a tool window.

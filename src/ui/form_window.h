@@ -49,6 +49,7 @@ class FormWindow : public QMainWindow {
 
  private:
   void build();
+  QSize inner_size() const;
   QToolBar* add_toolbar_row(const QString& name);
   QWidget* create_widget(Control& control, QWidget* parent);
   void connect_signals(Control& control, QWidget* widget);

@@ -1,4 +1,5 @@
 // Copying a form's description onto its widgets.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -18,13 +19,17 @@
 namespace {
 
 void set_colours(QWidget* widget, const Control& control) {
-  const QColor fore = to_qcolor(control.fore, QPalette::ButtonText);
-  const QColor back = to_qcolor(control.back, back_role(widget));
   QPalette palette = widget->palette();
-  if (palette.color(fore_role(widget)) == fore && palette.color(back_role(widget)) == back) return;
-  palette.setColor(fore_role(widget), fore);
-  palette.setColor(back_role(widget), back);
-  widget->setPalette(palette);
+  const QPalette::ColorRole fore = fore_role(widget);
+  // The design's text colour for an enabled control only: a disabled one keeps
+  // the platform's greyed text, so it reads as unavailable at a glance.
+  const QColor text = to_qcolor(control.fore, QPalette::ButtonText);
+  palette.setColor(QPalette::Active, fore, text);
+  palette.setColor(QPalette::Inactive, fore, text);
+  palette.setColor(QPalette::Disabled, fore,
+                   QApplication::palette().color(QPalette::Disabled, fore));
+  palette.setColor(back_role(widget), to_qcolor(control.back, back_role(widget)));
+  if (palette != widget->palette()) widget->setPalette(palette);
 }
 
 // The input method as the box's mode asks: Japanese boxes compose freely, code
@@ -41,18 +46,45 @@ void set_input_method(QWidget* edit, const Control& control) {
 
 }  // namespace
 
+QSize FormWindow::inner_size() const {
+  // The design's sizes are outer sizes, title bar and borders included.
+  const QSize outer(to_px(form_.width), to_px(form_.height));
+  if (!form_.has_border || !isVisible()) return outer;
+  return outer - (frameGeometry().size() - size());
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (syncing_ || !live() || !isVisible()) return;
+  // The window manager's frame is known only once the window is shown and framed.
+  if (inner_size() != size()) setFixedSize(inner_size());
+  // The user moved the window (or the window manager placed it): the form
+  // learns its new place, so the next refresh keeps it.
+  if (!placed_) return;
+  form_.left = to_twips(x());
+  form_.top = to_twips(y());
+  applied_.moveTopLeft(QPoint(form_.left, form_.top));
+}
+
 void FormWindow::sync() {
   if (!live()) return;
   syncing_ = true;
   if (windowTitle() != form_.caption) setWindowTitle(form_.caption);
   // Placed only when the form places it: the user's moves are written back to
-  // the form, so a refresh never undoes them.
+  // the form, so a refresh never undoes them. Fixed size: no resizing, no maximising.
   const QRect placed(form_.left, form_.top, form_.width, form_.height);
-  if (!placed_ || placed.size() != applied_.size())
-    setFixedSize(to_px(form_.width), to_px(form_.height));
+  if (inner_size() != size() || minimumSize() != maximumSize()) setFixedSize(inner_size());
   if (!placed_ || placed.topLeft() != applied_.topLeft()) move(to_px(form_.left), to_px(form_.top));
   applied_ = placed;
   placed_ = true;
+  // The window's own background colour, where the form gives one.
+  if (const QColor back = to_qcolor(form_.back, QPalette::Window);
+      !form_.back.system && client_->palette().color(QPalette::Window) != back) {
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, back);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+  }
   for (Control& control : form_.controls()) sync_control(control);
   if (form_.visible && !isVisible()) show();
   if (!form_.visible && isVisible()) hide();
@@ -86,8 +118,14 @@ void FormWindow::sync_control(Control& control) {
     widget->setVisible(control.visible);
   if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled)
     widget->setEnabled(control.enabled);
+  // The widget's own focus policy is kept, to come back to when the control is a tab stop again.
+  if (!widget->property("tab_policy").isValid())
+    widget->setProperty("tab_policy", int(widget->focusPolicy()));
+  const auto own = Qt::FocusPolicy(widget->property("tab_policy").toInt());
+  const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
+  if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   if (widget->toolTip() != control.tooltip) widget->setToolTip(control.tooltip);
-  const QFont font = to_qfont(control.font);
+  const QFont font = control_font(control);
   if (widget->font() != font) widget->setFont(font);
   set_colours(widget, control);
   const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
@@ -97,6 +135,8 @@ void FormWindow::sync_control(Control& control) {
   if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
     shape->colour = to_qcolor(control.fore, QPalette::WindowText);
     shape->pen_width = control.border_width;
+    shape->fill = control.filled ? to_qcolor(control.back, QPalette::Window) : QColor();
+    shape->rounded = control.rounded;
     shape->update();
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     const bool filled = !control.transparent && !control.back.system;

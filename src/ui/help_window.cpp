@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -27,7 +28,12 @@ HelpWindow::HelpWindow() {
     auto* item = new QListWidgetItem(found.captured(2), contents);
     item->setData(Qt::UserRole, found.captured(1));
   }
-  contents->setMaximumWidth(180);
+  // Wide enough for the longest entry, beside room for the frame and a scroll bar.
+  int widest = 0;
+  for (int i = 0; i < contents->count(); ++i)
+    widest = std::max(widest, contents->fontMetrics().horizontalAdvance(contents->item(i)->text()));
+  contents->setFixedWidth(widest + 2 * contents->frameWidth() +
+                          contents->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
   connect(contents, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     page_->scrollToAnchor(item->data(Qt::UserRole).toString());
   });

@@ -53,8 +53,25 @@ QFont to_qfont(const Font& font) {
   return result;
 }
 
+QFont control_font(const Control& control) {
+  QFont font = to_qfont(control.font);
+  if (control.font.family.isEmpty() &&
+      (control.kind == Kind::ListBox || control.kind == Kind::ComboBox)) {
+    font.setFamily("IPAGothic");
+    font.setStyleHint(QFont::Monospace);
+  }
+  return font;
+}
+
 QFont default_font() {
   QFont font("IPAPGothic", 9);
   font.setStyleHint(QFont::SansSerif);
   return font;
+}
+
+QIcon application_icon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/app/toribe_%1.png").arg(size), QSize(size, size));
+  return icon;
 }

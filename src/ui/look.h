@@ -2,6 +2,7 @@
 // Colours, fonts and pictures as the windows show them.
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QWidget>
 
 #include "core/form.h"
@@ -13,5 +14,10 @@ QPalette::ColorRole fore_role(const QWidget* widget);
 QPalette::ColorRole back_role(const QWidget* widget);
 // The design's Windows font names stand for the IPA fonts.
 QFont to_qfont(const Font& font);
+// A control's font: its design font, or for list and combo boxes, whose lines
+// are padded into columns, the fixed-pitch IPAGothic.
+QFont control_font(const Control& control);
 // The program's default font for every window.
 QFont default_font();
+// The program's icon, drawn at every size the desktop asks for.
+QIcon application_icon();

@@ -4,16 +4,32 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include "ui/help_window.h"
+#include "ui/japanese.h"
 #include "ui/twips.h"
 
 namespace {
+
 QString shown_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+
+// Wide enough for the whole title beside the window manager's buttons, and for
+// the longest line of the prompt.
+int input_box_width(const QWidget& box, const QString& title, const QString& prompt) {
+  QFont title_font = box.font();
+  title_font.setBold(true);
+  const int title_room = QFontMetrics(title_font).horizontalAdvance(title) * 5 / 4 + 120;
+  int prompt_width = 0;
+  for (const QString& line : prompt.split('\n'))
+    prompt_width = std::max(prompt_width, box.fontMetrics().horizontalAdvance(line));
+  return std::max({title_room, prompt_width + 40, 280});
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform() {
@@ -43,6 +59,7 @@ MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon i
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
   }
+  japanese_button_texts(&box);
   switch (box.exec()) {
     case QMessageBox::Cancel:
       return MsgAnswer::Cancel;
@@ -58,11 +75,15 @@ MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon i
 
 QString QtPlatform::input_box(const QString& prompt, const QString& title,
                               const QString& default_text) {
-  bool ok = false;
-  const QString answer =
-      QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? kAppTitle : title,
-                            shown_text(prompt), QLineEdit::Normal, default_text, &ok);
-  return ok ? answer : QString();
+  QInputDialog box(QApplication::activeWindow());
+  box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
+  box.setLabelText(shown_text(prompt));
+  box.setTextValue(default_text);
+  japanese_button_texts(&box);
+  // The dialog sizes itself from its layout: widen the text field to widen the box.
+  if (auto* field = box.findChild<QLineEdit*>())
+    field->setMinimumWidth(input_box_width(box, box.windowTitle(), box.labelText()) - 24);
+  return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 int QtPlatform::start_timer(int interval_ms, std::function<void()> tick) {

@@ -7,6 +7,8 @@ class ShapeWidget : public QWidget {
   explicit ShapeWidget(bool line, QWidget* parent);
   QColor colour = Qt::black;
   int pen_width = 1;
+  QColor fill;  // invalid: not filled
+  bool rounded = false;
 
  protected:
   void paintEvent(QPaintEvent*) override;

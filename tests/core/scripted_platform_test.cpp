@@ -61,12 +61,44 @@ TEST(ScriptedPlatform, InputBoxCancelAnswersEmpty) {
 
 TEST(ScriptedPlatform, TypedAnswersAndButtonsAreNotMistakenForEachOther) {
   ScriptedPlatform platform;
-  platform.answers = {ScriptedAnswer::text("yes"), "ok"};
-  EXPECT_EQ(platform.input_box("p", "t", "d"), "yes");
-  EXPECT_EQ(platform.input_box("p", "t", "d"), "d");  // OK keeps the default
-  platform.answers = {ScriptedAnswer::text("ok")};
-  platform.message("m", MsgButtons::OkCancel, MsgIcon::None, "");
-  EXPECT_FALSE(platform.fault.isEmpty());
+  Platform& base = platform;  // the defaults of the interface
+  platform.answers = {ScriptedAnswer::text("yes"), "no"};
+  EXPECT_EQ(base.message("m", MsgButtons::YesNo), MsgAnswer::No);
+  EXPECT_EQ(base.input_box("p", "t", "d"), "yes");
+  EXPECT_TRUE(platform.fault.isEmpty());
+}
+
+TEST(ScriptedPlatform, ATextWaitsForItsInputBoxPastAnOkOnlyMessage) {
+  ScriptedPlatform platform;
+  Platform& base = platform;  // the defaults of the interface
+  platform.answers.push_back(ScriptedAnswer::text("旅行"));
+  EXPECT_EQ(base.message("note"), MsgAnswer::Ok);
+  EXPECT_EQ(base.input_box("p"), "旅行");
+  EXPECT_TRUE(platform.fault.isEmpty());
+  EXPECT_TRUE(platform.answers.empty());
+}
+
+TEST(ScriptedPlatform, AnAnswerOfTheWrongKindFails) {
+  struct Case {
+    const char* what;
+    ScriptedAnswer queued;
+    bool input;  // an input box is shown, else a yes/no message box
+  };
+  const Case cases[] = {
+      {"button for an input box", "ok", true},
+      {"text for a question", ScriptedAnswer::text("はい"), false},
+      {"OK for a yes/no question", "ok", false},
+  };
+  for (const Case& c : cases) {
+    ScriptedPlatform platform;
+    Platform& base = platform;
+    platform.answers.push_back(c.queued);
+    if (c.input)
+      EXPECT_EQ(base.input_box("p"), "") << c.what;
+    else
+      EXPECT_EQ(base.message("q", MsgButtons::YesNo), MsgAnswer::No) << c.what;
+    EXPECT_FALSE(platform.fault.isEmpty()) << c.what;
+  }
 }
 
 TEST(ScriptedPlatform, RandomSequenceRepeatsAtEveryStart) {

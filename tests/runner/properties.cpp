@@ -53,9 +53,10 @@ std::optional<Shown> widget_property(QWidget* widget, const QString& prop) {
   if (prop == "text") return control_text(widget);
   if (prop == "fore") {
     if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) return colour(shape->colour);
-    return colour(widget->palette().color(fore_role(widget)));
+    // The control's own colour, also while it is disabled and shown greyed.
+    return colour(widget->palette().color(QPalette::Active, fore_role(widget)));
   }
-  if (prop == "back") return colour(widget->palette().color(back_role(widget)));
+  if (prop == "back") return colour(widget->palette().color(QPalette::Active, back_role(widget)));
   if (prop == "visible") return boolean(widget->isVisibleTo(widget->window()));
   if (prop == "enabled") return boolean(widget->isEnabled());
   if (prop == "locked") {
@@ -111,10 +112,12 @@ std::optional<Shown> action_property(QAction* action, const QString& prop) {
 
 std::optional<Shown> window_property(QWidget* window, const QString& prop) {
   if (prop == "caption") return text(window->windowTitle());
-  if (prop == "left") return integer(to_twips(window->x()));
-  if (prop == "top") return integer(to_twips(window->y()));
-  if (prop == "width") return integer(to_twips(window->width()));
-  if (prop == "height") return integer(to_twips(window->height()));
+  // Outer sizes, title bar and borders included, as the design gives them.
+  const QRect outer = window->frameGeometry();
+  if (prop == "left") return integer(to_twips(outer.x()));
+  if (prop == "top") return integer(to_twips(outer.y()));
+  if (prop == "width") return integer(to_twips(outer.width()));
+  if (prop == "height") return integer(to_twips(outer.height()));
   if (prop == "visible") return boolean(window->isVisible());
   return std::nullopt;
 }
