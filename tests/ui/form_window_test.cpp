@@ -124,7 +124,7 @@ TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
   form.height = 3600;
   windows.sync_all();
   EXPECT_EQ(window->pos(), QPoint(300, 200));
-  EXPECT_EQ(window->height(), to_px(3600));
+  EXPECT_EQ(window->frameGeometry().height(), to_px(3600));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   form.left = 1500;
   windows.sync_all();
