@@ -6,6 +6,7 @@
 #include "calculator/calculator_form.h"
 #include "cards/meishi.h"
 #include "gifts/zouto.h"
+#include "ledger/kozukai.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
 #include "tools/numbers.h"
@@ -24,6 +25,7 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
   if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
+  if (window_name == "Kozukai") return std::make_unique<Kozukai>(m, platform);
   if (window_name == "Zouto") return std::make_unique<Zouto>(platform);
   return nullptr;
 }

@@ -48,8 +48,8 @@ enum class ImeMode { None, Hiragana, Alphanumeric, Off };
 enum class Align { Left, Center, Right };
 
 struct Font {
-  QString family;  // the design's font name, e.g. "ＭＳ ゴシック"; empty for the default
-  int size = 9;    // points
+  QString family;   // the design's font name, e.g. "ＭＳ ゴシック"; empty for the default
+  double size = 9;  // points; designs use sizes such as 9.75
   bool bold = false;
   friend bool operator==(const Font&, const Font&) = default;
 };
@@ -73,6 +73,7 @@ struct Control {
   bool sorted = false;
   bool transparent = false;  // a label drawn without its own background
   bool border = false;       // labels and images with a fixed single border
+  bool word_wrap = true;     // labels: a caption too wide for the label breaks into lines
   bool tab_stop = true;      // false: Tab passes the control by; a click still focuses it
   int max_length = 0;        // text boxes, 0 for no limit
   int border_width = 1;      // shapes and lines, pixels

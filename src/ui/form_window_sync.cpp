@@ -149,6 +149,7 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
+      label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       if (label->alignment() != align) label->setAlignment(align);

@@ -48,7 +48,7 @@ QFont to_qfont(const Font& font) {
   QFont result = default_font();
   for (const auto& entry : kFonts)
     if (font.family == QString::fromUtf8(entry.design)) result.setFamily(entry.ipa);
-  result.setPointSize(font.size);
+  result.setPointSizeF(font.size);
   result.setBold(font.bold);
   return result;
 }

@@ -1,0 +1,123 @@
+// How the window layer shows a form: captions that fit, greyed disabled
+// controls, fixed-pitch lists, Japanese standard buttons.
+#include "ui/look.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/scripted_platform.h"
+#include "ui/caption_button.h"
+#include "ui/form_window.h"
+#include "ui/japanese.h"
+
+namespace {
+
+TEST(CaptionFit, ACaptionTooWideForOneLineWrapsOrShrinksButStaysWhole) {
+  struct Case {
+    const char* text;
+    QSize room;  // pixels inside the button's bevel
+    bool wrapped;
+  };
+  const Case cases[] = {
+      {"<<", {19, 16}, false},     // a 375-twip navigation key
+      {"戻る", {33, 21}, false},   // 615 x 375
+      {"抜ける", {19, 40}, true},  // the tall 400 x 660 key
+      {"ク リ ア ー", {72, 21}, false},
+  };
+  QFont font = default_font();
+  font.setBold(true);
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf8(c.text);
+    const FittedCaption fitted = fit_caption(text, font, c.room);
+    EXPECT_EQ(fitted.flags != 0, c.wrapped) << c.text;
+    const QRect needed =
+        QFontMetrics(fitted.font)
+            .boundingRect(QRect(QPoint(), c.room), Qt::AlignCenter | fitted.flags, text);
+    EXPECT_LE(needed.width(), c.room.width()) << c.text;
+    EXPECT_LE(needed.height(), c.room.height()) << c.text;
+    EXPECT_LE(fitted.font.pointSizeF(), font.pointSizeF()) << c.text;
+  }
+  // Where even wrapping cannot fit, the font gets smaller rather than the caption cut.
+  const FittedCaption squeezed = fit_caption("データ操作終了", font, {40, 14});
+  EXPECT_LT(squeezed.font.pointSizeF(), font.pointSizeF());
+}
+
+class Sample : public Form {
+ public:
+  explicit Sample(Platform& platform) : Form("Sample", platform) {
+    width = 3000;
+    height = 2000;
+    Control& key = place(add(Kind::Button, "Command1"), 120, 120, 600, 375);
+    key.text = "M+";
+    key.fore = kRed;
+    key.back = {128, 255, 128};
+    key.enabled = false;
+    place(add(Kind::ListBox, "List1"), 120, 600, 2000, 900);
+    place(add(Kind::Label, "Label1"), 120, 1600, 2000, 300).text = "見出し";
+  }
+
+ protected:
+  void handle(Event&) override {}
+};
+
+TEST(WindowLook, ADisabledControlKeepsItsColoursButShowsGreyedText) {
+  ScriptedPlatform platform;
+  Sample form(platform);
+  FormWindow window(form, nullptr);
+  QWidget* key = window.widget("Command1");
+  ASSERT_NE(key, nullptr);
+  const QPalette palette = key->palette();
+  EXPECT_EQ(palette.color(QPalette::Active, QPalette::ButtonText), QColor(255, 0, 0));
+  EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Button), QColor(128, 255, 128));
+  EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::ButtonText),
+            QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+  EXPECT_NE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(255, 0, 0));
+  // Enabled again, it shows its own colour.
+  form.c("Command1").enabled = true;
+  window.sync();
+  EXPECT_EQ(key->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+}
+
+TEST(WindowLook, ListsAreFixedPitchAndLabelsProportional) {
+  ScriptedPlatform platform;
+  Sample form(platform);
+  FormWindow window(form, nullptr);
+  // Columns line up: a full-width blank is two half-width cells, and every
+  // half-width character one cell.
+  const QFontMetrics list(window.widget("List1")->font());
+  EXPECT_EQ(list.horizontalAdvance("　"), 2 * list.horizontalAdvance(" "));
+  EXPECT_EQ(list.horizontalAdvance("i"), list.horizontalAdvance("W"));
+  EXPECT_EQ(list.horizontalAdvance("センチ"), list.horizontalAdvance("　　　"));
+  EXPECT_EQ(QFontInfo(window.widget("Label1")->font()).family(), "IPAPGothic");
+}
+
+TEST(Japanese, StandardButtonsAreJapaneseEvenWithoutTranslation) {
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  japanese_button_texts(&box);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "はい(&Y)");
+  EXPECT_EQ(box.button(QMessageBox::No)->text(), "いいえ(&N)");
+  QMessageBox ok_cancel;
+  ok_cancel.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  japanese_button_texts(&ok_cancel);
+  EXPECT_EQ(ok_cancel.button(QMessageBox::Ok)->text(), "OK");
+  EXPECT_EQ(ok_cancel.button(QMessageBox::Cancel)->text(), "キャンセル");
+}
+
+TEST(Japanese, QtsTranslationNamesTheContextMenu) {
+  if (!install_japanese_translation(*qApp)) GTEST_SKIP() << "qt6-translations-l10n is missing";
+  QLineEdit edit;
+  std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList texts;
+  for (QAction* action : menu->actions()) texts << action->text().section('\t', 0, 0);
+  for (const char* wanted : {"元に戻す", "切り取り", "コピー", "貼り付け", "削除"})
+    EXPECT_TRUE(texts.join(' ').contains(QString::fromUtf8(wanted))) << wanted;
+}
+
+}  // namespace
