@@ -16,5 +16,8 @@ int main(int argc, char* argv[]) {
   QtPlatform platform;
   std::unique_ptr<Program> program = module1_main(platform);
   if (!program) return 0;
-  return app.exec();
+  const int code = app.exec();
+  // The windows go before the forms they show.
+  platform.windows().close_all();
+  return code;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <memory>
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -134,6 +135,9 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   const QString& name() const { return name_; }
+  // Expires when the form is destroyed, so that a window outliving its form
+  // can tell and stay quiet.
+  std::weak_ptr<const void> lifetime() const { return alive_; }
 
   // Window state.
   QString caption;
@@ -182,4 +186,5 @@ class Form {
   QString name_;
   Platform& platform_;
   std::deque<Control> controls_;  // deque: references stay valid as controls are added
+  std::shared_ptr<const void> alive_ = std::make_shared<char>();
 };

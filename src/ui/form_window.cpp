@@ -78,12 +78,24 @@ int vb_shift(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 FormWindow::FormWindow(Form& form, std::function<void()> after_event)
-    : form_(form), after_event_(std::move(after_event)) {
+    : form_(form), form_life_(form.lifetime()), after_event_(std::move(after_event)) {
   setObjectName(form.name());
   setFont(default_font());
   if (!form.has_border) setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
   build();
   sync();
+}
+
+FormWindow::~FormWindow() { retire(); }
+
+void FormWindow::retire() {
+  if (retired_) return;
+  retired_ = true;
+  client_->removeEventFilter(this);
+  for (QObject* source : refs_.keys()) {
+    source->removeEventFilter(this);
+    QObject::disconnect(source, nullptr, this, nullptr);
+  }
 }
 
 void FormWindow::build() {
@@ -208,30 +220,30 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
 void FormWindow::connect_signals(Control& control, QWidget* widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     connect(edit, &QLineEdit::textChanged, this, [this, &control](const QString& text) {
-      if (syncing_) return;
+      if (quiet()) return;
       control.text = text;
       fire(Event::Change, control);
     });
   } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
     connect(edit, &QPlainTextEdit::textChanged, this, [this, &control, edit] {
-      if (syncing_) return;
+      if (quiet()) return;
       control.text = from_widget_text(edit->toPlainText());
       fire(Event::Change, control);
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     connect(combo, &QComboBox::activated, this, [this, &control, combo](int index) {
-      if (syncing_) return;
+      if (quiet()) return;
       control.selected = index;
       control.text = combo->itemText(index);
       fire(Event::Click, control);
     });
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     connect(button, &QPushButton::clicked, this, [this, &control] {
-      if (!syncing_) fire(Event::Click, control);
+      if (!quiet()) fire(Event::Click, control);
     });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     connect(bar, &QScrollBar::valueChanged, this, [this, &control](int value) {
-      if (syncing_) return;
+      if (quiet()) return;
       control.value = value;
       fire(Event::Change, control);
     });
@@ -239,6 +251,7 @@ void FormWindow::connect_signals(Control& control, QWidget* widget) {
 }
 
 void FormWindow::fire(Event event) {
+  if (!live()) return;
   form_.dispatch(event);
   if (after_event_) after_event_();
 }
@@ -252,7 +265,7 @@ void FormWindow::fire(Event::Type type, const Control& control) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (syncing_) return false;
+  if (quiet()) return false;
   const bool on_client = watched == client_;
   // A mouse event a control left unhandled travels on to the background; the
   // form heard it already from the control.
@@ -370,6 +383,7 @@ void FormWindow::hideEvent(QHideEvent* event) {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
+  if (!live()) return;
   Event query;
   query.type = Event::QueryUnload;
   query.name = form_.name();
@@ -377,6 +391,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 FormWindow& WindowSet::open(Form& form) {
+  // A window whose form is gone goes first: a new form may live at its old address.
+  for (auto it = windows_.begin(); it != windows_.end();)
+    if ((*it)->live()) {
+      ++it;
+    } else {
+      (*it)->retire();
+      it = windows_.erase(it);
+    }
   for (auto& window : windows_)
     if (&window->form() == &form) return *window;
   windows_.push_back(std::make_unique<FormWindow>(form, [this] { sync_all(); }));
@@ -385,18 +407,28 @@ FormWindow& WindowSet::open(Form& form) {
 
 FormWindow* WindowSet::find(const QString& form_name) const {
   for (auto& window : windows_)
-    if (window->form().name() == form_name) return window.get();
+    if (window->live() && window->objectName() == form_name) return window.get();
   return nullptr;
 }
 
 FormWindow* WindowSet::topmost_visible() const {
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
-    if ((*it)->isVisible()) return it->get();
+    if ((*it)->live() && (*it)->isVisible()) return it->get();
   return nullptr;
 }
 
 void WindowSet::sync_all() {
+  if (closing_) return;
   for (auto& window : windows_) window->sync();
 }
 
-void WindowSet::close_all() { windows_.clear(); }
+void WindowSet::close_all() {
+  closing_ = true;
+  for (auto& window : windows_) window->retire();
+  // Out of the set before any goes; newest first, so a tool window goes before
+  // the window that opened it.
+  auto leaving = std::move(windows_);
+  windows_.clear();
+  while (!leaving.empty()) leaving.pop_back();
+  closing_ = false;
+}

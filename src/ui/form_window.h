@@ -18,8 +18,14 @@ class FormWindow : public QMainWindow {
  public:
   // after_event runs once an event has been handled; it syncs every window.
   FormWindow(Form& form, std::function<void()> after_event);
+  ~FormWindow() override;
 
   Form& form() { return form_; }
+  // False once the window is retired or its form is gone: it then forwards nothing.
+  bool live() const { return !retired_ && !form_life_.expired(); }
+  // Stops every event and signal of the widgets from reaching the form, for
+  // good; the window is about to be destroyed.
+  void retire();
   // Copies the description onto the widgets (and shows or hides the window).
   void sync();
   // The widget or action of a control reference such as "Label1(3)".
@@ -46,7 +52,11 @@ class FormWindow : public QMainWindow {
   void fire(Event::Type type, const Control& control);
   bool forward_key(Control& control, QKeyEvent* key);
 
+  bool quiet() const { return syncing_ || !live(); }
+
   Form& form_;
+  std::weak_ptr<const void> form_life_;
+  bool retired_ = false;
   std::function<void()> after_event_;
   QWidget* client_ = nullptr;
   QToolBar* toolbar_ = nullptr;
@@ -59,13 +69,21 @@ class FormWindow : public QMainWindow {
 // Every open window of the program; keeps them in step with their forms.
 class WindowSet {
  public:
+  WindowSet() = default;
+  ~WindowSet() { close_all(); }
+  WindowSet(const WindowSet&) = delete;
+  WindowSet& operator=(const WindowSet&) = delete;
+
   FormWindow& open(Form& form);  // the form's window, created when missing
   FormWindow* find(const QString& form_name) const;
   // The most recently opened window that is still shown.
   FormWindow* topmost_visible() const;
   void sync_all();
+  // Retires every window before destroying any: tearing one down can close a
+  // popup and move the focus into another.
   void close_all();
 
  private:
   std::vector<std::unique_ptr<FormWindow>> windows_;
+  bool closing_ = false;
 };

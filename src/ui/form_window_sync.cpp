@@ -48,6 +48,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 }
 
 void FormWindow::sync() {
+  if (!live()) return;
   syncing_ = true;
   setWindowTitle(form_.caption);
   const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));

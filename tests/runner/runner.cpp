@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -226,7 +228,15 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (verb == "click" || verb == "rclick") {
     const Qt::MouseButton button = verb == "click" ? Qt::LeftButton : Qt::RightButton;
     if (target.action) {
-      if (verb == "click") target.action->trigger();
+      if (verb != "click") return {};
+      // A menu title opens its menu; choosing an item closes the menu it lies in.
+      if (target.action->menu()) {
+        target.window->menuBar()->setActiveAction(target.action);
+        return {};
+      }
+      for (QObject* owner : target.action->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(owner); menu && menu->isVisible()) menu->hide();
+      target.action->trigger();
       return {};
     }
     QWidget* at = mouse_target(widget ? widget : target.window->client());
