@@ -71,7 +71,9 @@ class ScriptedPlatform : public Platform {
   // The first problem met while answering (a box with no queued answer).
   QString fault;
   // Called when a form is to be shown; the runner creates its window here.
+  // A tool window shown modally goes to on_show_modal when that is set.
   std::function<void(Form&)> on_show;
+  std::function<void(Form&)> on_show_modal;
 
   // Forgets every timer, as when the program ends.
   void clear_timers() { timers_.clear(); }
