@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
           qt6-translations-l10n desktop-file-utils)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,10 +1,26 @@
 // Toribe: starts in the current folder, where its data files live.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "app/startup.h"
 #include "ui/japanese.h"
 #include "ui/look.h"
 #include "ui/qt_platform.h"
+
+namespace {
+
+// A desktop launcher starts programs in the home (or root) folder: there the
+// program works in its per-user data folder instead of scattering its files.
+void leave_home_folder() {
+  const QString here = QDir::currentPath();
+  if (here != QDir::homePath() && here != QDir::rootPath()) return;
+  const QString data =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/toribe";
+  if (QDir().mkpath(data)) QDir::setCurrent(data);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -13,6 +29,7 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(default_font());
   install_japanese_translation(app);
   QApplication::setWindowIcon(application_icon());
+  leave_home_folder();
   QtPlatform platform;
   std::unique_ptr<Program> program = module1_main(platform);
   if (!program) return 0;

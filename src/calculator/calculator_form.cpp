@@ -238,6 +238,9 @@ void Calculator::handle(Event& event) {
       else if (n == "Option1")
         Option1_Click(event.index);
       break;
+    case Event::KeyPress:
+      keyboard_key(event.key_ascii);
+      break;
     default:
       break;
   }

@@ -10,10 +10,10 @@
 // 1 subtract, 2 multiply, 3 divide, 4 a result is shown). Keying 7 + 3 = shows
 // 10; a further + 2 = shows 12. The memory (calc_mem) is kept for the whole run,
 // across closing and reopening the window.
-#include "settings/module1.h"
 #include "calculator/periodic_table.h"
 #include "calculator/unit_table.h"
 #include "core/form.h"
+#include "settings/module1.h"
 
 class Calculator : public Form {
  public:
@@ -39,6 +39,9 @@ class Calculator : public Form {
   void Command13_Click();  // √
   void Command14_Click();  // ％
   void keisann();
+  // A key typed anywhere in the window presses its keypad key: digits, the
+  // point, + - * /, Enter or = for "=", Escape for "Ｃ", Backspace for "CE".
+  void keyboard_key(int& key_ascii);
 
   // Conversion face.
   void dat_set();

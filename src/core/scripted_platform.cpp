@@ -110,7 +110,10 @@ void ScriptedPlatform::advance(qint64 ms) {
 
 void ScriptedPlatform::show_modal(Form& form) {
   form.show();
-  if (on_show) on_show(form);
+  if (on_show_modal)
+    on_show_modal(form);
+  else if (on_show)
+    on_show(form);
 }
 
 void ScriptedPlatform::show_main(Form& form) {

@@ -73,7 +73,9 @@ class ScriptedPlatform : public Platform {
   // When set, answers a box that finds the queue empty (the monkey run answers at random).
   std::function<ScriptedAnswer(const ShownMessage&)> answer_unqueued;
   // Called when a form is to be shown; the runner creates its window here.
+  // A tool window shown modally goes to on_show_modal when that is set.
   std::function<void(Form&)> on_show;
+  std::function<void(Form&)> on_show_modal;
 
   // Forgets every timer, as when the program ends.
   void clear_timers() { timers_.clear(); }

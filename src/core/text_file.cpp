@@ -83,7 +83,10 @@ bool write_lines(const QString& path, const QStringList& lines) {
 
 bool write_bytes(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // Unbuffered, so that a write that fails (a full disk, a file-size limit) fails
+  // here: a buffered write's error would only surface in commit(), which then
+  // replaces the old file with a short one and still reports success.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;

@@ -1,6 +1,7 @@
 #include "memo/memo_file.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 bool is_date_line(const QString& line) {
   return (line.size() >= 5 && line[4] == u'/') || (line.size() >= 8 && line[7] == u'/');
@@ -43,4 +44,21 @@ QStringList one_line_file(const QStringList& memos) {
   QStringList lines;
   for (QString memo : memos) lines.append(memo.remove(u'\r').remove(u'\n'));
   return lines;
+}
+
+QStringList memos_behind_lines(const QStringList& lines, const QStringList& full_memos) {
+  QStringList pool = full_memos;
+  QStringList memos;
+  for (const QString& line : lines) {
+    const auto it = std::find_if(pool.begin(), pool.end(), [&](const QString& memo) {
+      return QString(memo).remove(u'\r').remove(u'\n') == line;
+    });
+    if (it == pool.end()) {
+      memos.append(line);  // no memo behind it: keep the line itself
+      continue;
+    }
+    memos.append(*it);
+    pool.erase(it);
+  }
+  return memos;
 }

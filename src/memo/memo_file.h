@@ -36,3 +36,6 @@ QStringList full_form_file(const QStringList& memos);
 // The file's lines in one-line form: one line per memo, line breaks inside a
 // memo removed so that no memo can spill onto a second line.
 QStringList one_line_file(const QStringList& memos);
+// The full memo behind each one-line form, in the order of the lines. The two
+// tables are sorted each on its own; equal one-line forms take their memos in turn.
+QStringList memos_behind_lines(const QStringList& lines, const QStringList& full_memos);

@@ -111,6 +111,7 @@ void Toribe::memo_all_Click() {
   QStringList items;
   for (int slot = 1; slot < memo_line.size() && !memo_line[slot].isEmpty(); ++slot)
     items.append(memo_line[slot]);
+  deletion_memos = memos_behind_lines(items, memo_txt.mid(1, memo_cnt));
   show_list(*this, items);
   take_buttons(*this, 4, {{4, "中止"}, {5, "終了"}});
 }
@@ -126,6 +127,8 @@ void Toribe::List2_Click() {
     free_slot = del_back.end() - 1;
   }
   *free_slot = removed;
+  if (memo_mode == kDeletion && list.selected < deletion_memos.size())
+    deletion_memos.removeAt(list.selected);
   list.items.removeAt(list.selected);
   list.selected = -1;
 }
@@ -184,10 +187,10 @@ void Toribe::memo_Command13(int index) {
         leave_mode(*this);
         hide_list(*this);
       } else if (index == 5) {
-        const QStringList kept = c("List2").items;
+        const QStringList kept = deletion_memos;
         leave_mode(*this);
         hide_list(*this);
-        store_memo_file(*this, platform(), one_line_file(kept));
+        store_memo_file(*this, platform(), full_form_file(kept));
       }
       break;
     default:

@@ -115,7 +115,10 @@ class Toribe : public Form {
   QList<int> today_memo = QList<int>(11, 0);
   QString memo_date;
   std::array<QString, 10> del_back;  // items removed from List2, newest last
-  QString count_from, count_to;      // the two dates of day count 2
+  // The full memo behind each line of the deletion list, in list order: the
+  // memos kept are written back whole, their line breaks intact.
+  QStringList deletion_memos;
+  QString count_from, count_to;  // the two dates of day count 2
   QString mode_names[3];
   qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
   qint16 holi_years = 10;

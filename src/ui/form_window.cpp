@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -120,7 +121,7 @@ void FormWindow::build() {
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
       if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
-      QAction* action = toolbar_->addAction(QIcon(control.picture), QString());
+      QAction* action = toolbar_->addAction(QIcon(load_picture(control.picture)), QString());
       // The buttons wrap into as many rows as the window's width needs.
       if (toolbar_->actions().size() > 1 &&
           toolbar_->sizeHint().width() + kToolbarSlack > to_px(form_.width)) {
@@ -205,9 +206,13 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
     case Kind::Frame:
       return new QGroupBox(parent);
     case Kind::HScroll:
-      return new QScrollBar(Qt::Horizontal, parent);
-    case Kind::VScroll:
-      return new QScrollBar(Qt::Vertical, parent);
+    case Kind::VScroll: {
+      // Reached by Tab and moved by the arrow keys, as any input control.
+      auto* bar =
+          new QScrollBar(control.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
+      bar->setFocusPolicy(Qt::StrongFocus);
+      return bar;
+    }
     case Kind::Shape:
       return new ShapeWidget(false, parent);
     case Kind::Line:
@@ -250,7 +255,7 @@ void FormWindow::connect_signals(Control& control, QWidget* widget) {
   }
 }
 
-void FormWindow::fire(Event event) {
+void FormWindow::fire(Event& event) {
   if (!live()) return;
   form_.dispatch(event);
   if (after_event_) after_event_();
@@ -279,22 +284,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   e.name = on_client ? form_.name() : control->name;
   e.index = on_client ? -1 : control->index;
   switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      e.type = Event::MouseDown;
-      e.button = vb_button(mouse->button());
-      e.shift = vb_shift(mouse->modifiers());
-      if (control && control->kind == Kind::ListBox) {
-        if (auto* list = qobject_cast<QListWidget*>(widgets_.value(control->ref()))) {
-          const int row = list->indexAt(list->viewport()->mapFrom(static_cast<QWidget*>(watched),
-                                                                  mouse->position().toPoint()))
-                              .row();
-          if (row >= 0) control->selected = row;
-        }
-      }
+    case QEvent::MouseButtonPress:
+      return mouse_down(control, watched, static_cast<QMouseEvent*>(event), e);
+    case QEvent::MouseButtonDblClick: {
+      // The second press of a double-click is a press too: quick clicks all count.
+      const bool swallowed = mouse_down(control, watched, static_cast<QMouseEvent*>(event), e);
+      if (!live()) return true;
+      e.type = Event::DblClick;
       fire(e);
-      return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
-                         control->kind == Kind::ListBox);
+      return swallowed;
     }
     case QEvent::MouseButtonRelease: {
       auto* mouse = static_cast<QMouseEvent*>(event);
@@ -318,10 +316,6 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
                          control->kind == Kind::ListBox);
     }
-    case QEvent::MouseButtonDblClick:
-      e.type = Event::DblClick;
-      fire(e);
-      return false;
     case QEvent::MouseMove:
       e.type = Event::MouseMove;
       fire(e);
@@ -338,12 +332,54 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       e.type = Event::LostFocus;
       fire(e);
       return false;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
       if (!control || watched != widgets_.value(control->ref())) return false;
-      return forward_key(*control, static_cast<QKeyEvent*>(event));
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (forward_key(*control, key)) {
+        key->accept();  // taken: it travels no further, to the window's own keys
+        return true;
+      }
+      // Enter and Space press the focused button as the mouse would, so that a
+      // button that acts on its mouse-down answers the keyboard too.
+      auto* button = qobject_cast<QPushButton*>(widgets_.value(control->ref()));
+      const bool presses = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                           key->key() == Qt::Key_Space;
+      if (!button || !presses || !live()) return false;
+      if (!key->isAutoRepeat()) press_button(*control, button);
+      return true;
+    }
     default:
       return false;
   }
+}
+
+void FormWindow::press_button(const Control& control, QPushButton* button) {
+  Event e;
+  e.name = control.name;
+  e.index = control.index;
+  e.button = int(MouseButton::Left);
+  e.type = Event::MouseDown;
+  fire(e);
+  e.type = Event::MouseUp;
+  fire(e);
+  if (live() && button->isVisible() && button->isEnabled()) button->click();
+}
+
+bool FormWindow::mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e) {
+  e.type = Event::MouseDown;
+  e.button = vb_button(mouse->button());
+  e.shift = vb_shift(mouse->modifiers());
+  if (control && control->kind == Kind::ListBox) {
+    if (auto* list = qobject_cast<QListWidget*>(widgets_.value(control->ref()))) {
+      const int row = list->indexAt(list->viewport()->mapFrom(static_cast<QWidget*>(watched),
+                                                              mouse->position().toPoint()))
+                          .row();
+      if (row >= 0) control->selected = row;
+    }
+  }
+  fire(e);
+  return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
+                     control->kind == Kind::ListBox);
 }
 
 bool FormWindow::forward_key(Control& control, QKeyEvent* key) {
@@ -381,6 +417,39 @@ void FormWindow::hideEvent(QHideEvent* event) {
   if (on_hidden) on_hidden();
 }
 
+// Keys no control took: F1 opens the help, Escape leaves a tool window.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (live() && event->key() == Qt::Key_F1 && on_help) {
+    on_help();
+    return;
+  }
+  if (live() && event->key() == Qt::Key_Escape) {
+    escape();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+// Presses the window's way out: its "戻る" or "閉じる" button, the only button
+// of a window that has no other, or the close box of a tool window. A way out
+// that is disabled or hidden (a mode left by another button) is not taken.
+void FormWindow::escape() {
+  QList<Control*> buttons;
+  Control* way_out = nullptr;
+  for (Control& control : form_.controls()) {
+    if (control.kind != Kind::Button) continue;
+    buttons.append(&control);
+    if (!way_out && (control.text == "戻る" || control.text == "閉じる")) way_out = &control;
+  }
+  if (!way_out && !form_.has_border && buttons.size() == 1) way_out = buttons.first();
+  if (way_out) {
+    auto* button = qobject_cast<QPushButton*>(widgets_.value(way_out->ref()));
+    if (button && button->isVisible() && button->isEnabled()) press_button(*way_out, button);
+    return;
+  }
+  if (closes_on_escape && form_.has_border) close();
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!live()) return;
@@ -402,6 +471,9 @@ FormWindow& WindowSet::open(Form& form) {
   for (auto& window : windows_)
     if (&window->form() == &form) return *window;
   windows_.push_back(std::make_unique<FormWindow>(form, [this] { sync_all(); }));
+  windows_.back()->on_help = [this] {
+    if (on_help) on_help();
+  };
   return *windows_.back();
 }
 

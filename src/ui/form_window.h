@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QToolBar;
 
 class FormWindow : public QMainWindow {
@@ -33,6 +34,10 @@ class FormWindow : public QMainWindow {
   QAction* action(const QString& ref) const { return actions_.value(ref); }
   // Runs whenever the window is hidden (a modal wait ends there).
   std::function<void()> on_hidden;
+  // F1: the program's help.
+  std::function<void()> on_help;
+  // A tool window: Escape closes it where its close box would.
+  bool closes_on_escape = false;
   QWidget* client() const { return client_; }
 
  protected:
@@ -40,6 +45,7 @@ class FormWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void build();
@@ -48,9 +54,12 @@ class FormWindow : public QMainWindow {
   QWidget* create_widget(Control& control, QWidget* parent);
   void connect_signals(Control& control, QWidget* widget);
   void sync_control(Control& control);
-  void fire(Event event);
+  void fire(Event& event);  // the form may change the event (a swallowed key)
   void fire(Event::Type type, const Control& control);
   bool forward_key(Control& control, QKeyEvent* key);
+  bool mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e);
+  void escape();
+  void press_button(const Control& control, QPushButton* button);
 
   bool quiet() const { return syncing_ || !live(); }
 
@@ -64,6 +73,8 @@ class FormWindow : public QMainWindow {
   QMap<QString, QAction*> actions_;
   QMap<QObject*, QString> refs_;  // widget or action -> control ref
   bool syncing_ = false;
+  QRect applied_;  // the form's place and size (twips) as last applied or moved to
+  bool placed_ = false;
 };
 
 // Every open window of the program; keeps them in step with their forms.
@@ -79,6 +90,8 @@ class WindowSet {
   // The most recently opened window that is still shown.
   FormWindow* topmost_visible() const;
   void sync_all();
+  // Given to every window for F1.
+  std::function<void()> on_help;
   // Retires every window before destroying any: tearing one down can close a
   // popup and move the focus into another.
   void close_all();

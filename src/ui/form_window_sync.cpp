@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/form_window.h"
 #include "ui/look.h"
@@ -32,6 +33,18 @@ void set_colours(QWidget* widget, const Control& control) {
   if (palette != widget->palette()) widget->setPalette(palette);
 }
 
+// The input method as the box's mode asks: Japanese boxes compose freely, code
+// and number boxes hint Latin, "off" boxes take no composition at all.
+void set_input_method(QWidget* edit, const Control& control) {
+  const Qt::InputMethodHints hints = control.ime == ImeMode::Alphanumeric
+                                         ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+                                         : Qt::ImhNone;
+  if (edit->inputMethodHints() != hints) edit->setInputMethodHints(hints);
+  const bool enabled = control.ime != ImeMode::Off && !control.locked;
+  if (edit->testAttribute(Qt::WA_InputMethodEnabled) != enabled)
+    edit->setAttribute(Qt::WA_InputMethodEnabled, enabled);
+}
+
 }  // namespace
 
 QSize FormWindow::inner_size() const {
@@ -43,17 +56,28 @@ QSize FormWindow::inner_size() const {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  if (syncing_ || !live() || !isVisible()) return;
   // The window manager's frame is known only once the window is shown and framed.
-  if (!syncing_ && isVisible() && inner_size() != size()) resize(inner_size());
+  if (inner_size() != size()) setFixedSize(inner_size());
+  // The user moved the window (or the window manager placed it): the form
+  // learns its new place, so the next refresh keeps it.
+  if (!placed_) return;
+  form_.left = to_twips(x());
+  form_.top = to_twips(y());
+  applied_.moveTopLeft(QPoint(form_.left, form_.top));
 }
 
 void FormWindow::sync() {
   if (!live()) return;
   syncing_ = true;
-  setWindowTitle(form_.caption);
-  const QRect wanted(to_px(form_.left), to_px(form_.top), to_px(form_.width), to_px(form_.height));
-  if (inner_size() != size()) resize(inner_size());
-  if (wanted.topLeft() != pos()) move(wanted.topLeft());
+  if (windowTitle() != form_.caption) setWindowTitle(form_.caption);
+  // Placed only when the form places it: the user's moves are written back to
+  // the form, so a refresh never undoes them. Fixed size: no resizing, no maximising.
+  const QRect placed(form_.left, form_.top, form_.width, form_.height);
+  if (inner_size() != size() || minimumSize() != maximumSize()) setFixedSize(inner_size());
+  if (!placed_ || placed.topLeft() != applied_.topLeft()) move(to_px(form_.left), to_px(form_.top));
+  applied_ = placed;
+  placed_ = true;
   // The window's own background colour, where the form gives one.
   if (const QColor back = to_qcolor(form_.back, QPalette::Window);
       !form_.back.system && client_->palette().color(QPalette::Window) != back) {
@@ -77,12 +101,13 @@ void FormWindow::sync() {
 
 void FormWindow::sync_control(Control& control) {
   if (QAction* action = actions_.value(control.ref())) {
-    if (control.kind != Kind::ToolButton) action->setText(control.text);
-    action->setToolTip(control.tooltip);
-    if (control.checked) action->setCheckable(true);
-    action->setChecked(control.checked);
-    action->setEnabled(control.enabled);
-    action->setVisible(control.visible);
+    if (control.kind != Kind::ToolButton && action->text() != control.text)
+      action->setText(control.text);
+    if (action->toolTip() != control.tooltip) action->setToolTip(control.tooltip);
+    if (control.checked && !action->isCheckable()) action->setCheckable(true);
+    if (action->isChecked() != control.checked) action->setChecked(control.checked);
+    if (action->isEnabled() != control.enabled) action->setEnabled(control.enabled);
+    if (action->isVisible() != control.visible) action->setVisible(control.visible);
     return;
   }
   QWidget* widget = widgets_.value(control.ref());
@@ -92,14 +117,15 @@ void FormWindow::sync_control(Control& control) {
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
   if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
     widget->setVisible(control.visible);
-  widget->setEnabled(control.enabled);
+  if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled)
+    widget->setEnabled(control.enabled);
   // The widget's own focus policy is kept, to come back to when the control is a tab stop again.
   if (!widget->property("tab_policy").isValid())
     widget->setProperty("tab_policy", int(widget->focusPolicy()));
   const auto own = Qt::FocusPolicy(widget->property("tab_policy").toInt());
   const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
   if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
-  widget->setToolTip(control.tooltip);
+  if (widget->toolTip() != control.tooltip) widget->setToolTip(control.tooltip);
   const QFont font = control_font(control);
   if (widget->font() != font) widget->setFont(font);
   set_colours(widget, control);
@@ -114,45 +140,60 @@ void FormWindow::sync_control(Control& control) {
     shape->rounded = control.rounded;
     shape->update();
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setAutoFillBackground(!control.transparent && !control.back.system);
-    label->setFrameStyle(control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    const bool filled = !control.transparent && !control.back.system;
+    if (label->autoFillBackground() != filled) label->setAutoFillBackground(filled);
+    const int frame = control.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame;
+    if (label->frameStyle() != frame) label->setFrameStyle(frame);
     if (control.kind == Kind::Image) {
       if (label->property("picture").toString() != control.picture) {
-        label->setPixmap(QPixmap(control.picture));
+        label->setPixmap(load_picture(control.picture));
         label->setProperty("picture", control.picture);
       }
     } else {
       label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
-      label->setAlignment(align);
+      if (label->alignment() != align) label->setAlignment(align);
     }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     if (button->text() != control.text) button->setText(control.text);
-    if (!control.picture.isEmpty()) button->setIcon(QIcon(control.picture));
-    button->setChecked(control.checked);
+    if (button->property("picture").toString() != control.picture) {
+      button->setIcon(control.picture.isEmpty() ? QIcon() : QIcon(load_picture(control.picture)));
+      button->setProperty("picture", control.picture);
+    }
+    if (button->isChecked() != control.checked) button->setChecked(control.checked);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(control.text);
+    if (frame->title() != control.text) frame->setTitle(control.text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    // Each setter here resets the input method: only what changed is set, so
+    // that a composition in progress survives the refresh.
     if (edit->text() != control.text) edit->setText(control.text);
-    edit->setReadOnly(control.locked);
-    edit->setMaxLength(control.max_length > 0 ? control.max_length : 32767);
-    edit->setAlignment(align);
-    edit->setInputMethodHints(control.ime == ImeMode::Alphanumeric
-                                  ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
-                                  : Qt::ImhNone);
+    if (edit->isReadOnly() != control.locked) edit->setReadOnly(control.locked);
+    const int max_length = control.max_length > 0 ? control.max_length : 32767;
+    if (edit->maxLength() != max_length) edit->setMaxLength(max_length);
+    if (edit->alignment() != align) edit->setAlignment(align);
+    set_input_method(edit, control);
   } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
     if (from_widget_text(edit->toPlainText()) != control.text) {
       edit->setPlainText(to_widget_text(control.text));
       edit->moveCursor(QTextCursor::End);
     }
-    edit->setReadOnly(control.locked);
+    if (edit->isReadOnly() != control.locked) edit->setReadOnly(control.locked);
+    set_input_method(edit, control);
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     QStringList shown;
     for (int i = 0; i < list->count(); ++i) shown << list->item(i)->data(Qt::UserRole).toString();
     if (shown != control.items) {
+      // Rows of one line each share a height: measuring every row is most of
+      // the cost of filling a long list.
+      const bool one_line = std::none_of(control.items.begin(), control.items.end(),
+                                         [](const QString& item) { return item.contains('\n'); });
+      list->setUniformItemSizes(one_line);
       list->clear();
-      for (const QString& item : control.items) list->addItem(to_widget_text(item));
+      QStringList texts;
+      texts.reserve(control.items.size());
+      for (const QString& item : control.items) texts << to_widget_text(item);
+      list->addItems(texts);
       for (int i = 0; i < list->count(); ++i)
         list->item(i)->setData(Qt::UserRole, control.items[i]);
     }
@@ -166,9 +207,10 @@ void FormWindow::sync_control(Control& control) {
     }
     if (combo->currentIndex() != control.selected) combo->setCurrentIndex(control.selected);
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
-    bar->setRange(control.minimum, control.maximum);
-    bar->setSingleStep(control.small_change);
-    bar->setPageStep(control.large_change);
+    if (bar->minimum() != control.minimum || bar->maximum() != control.maximum)
+      bar->setRange(control.minimum, control.maximum);
+    if (bar->singleStep() != control.small_change) bar->setSingleStep(control.small_change);
+    if (bar->pageStep() != control.large_change) bar->setPageStep(control.large_change);
     if (bar->value() != control.value) bar->setValue(control.value);
   }
 }

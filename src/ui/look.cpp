@@ -75,3 +75,9 @@ QIcon application_icon() {
     icon.addFile(QString(":/app/toribe_%1.png").arg(size), QSize(size, size));
   return icon;
 }
+
+QPixmap load_picture(const QString& path) {
+  QPixmap picture;
+  picture.load(path, "PNG");
+  return picture;
+}

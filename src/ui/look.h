@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 #include "core/form.h"
@@ -21,3 +22,6 @@ QFont control_font(const Control& control);
 QFont default_font();
 // The program's icon, drawn at every size the desktop asks for.
 QIcon application_icon();
+// A picture of the program's own (every one is a PNG): read as PNG directly, so
+// Qt loads no other image plugin to guess the format.
+QPixmap load_picture(const QString& path);

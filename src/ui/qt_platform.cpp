@@ -32,7 +32,9 @@ int input_box_width(const QWidget& box, const QString& title, const QString& pro
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+  windows_.on_help = [this] { show_help(); };
+}
 QtPlatform::~QtPlatform() = default;
 
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
@@ -122,6 +124,7 @@ void QtPlatform::show_modal(Form& form) {
   form.show();
   FormWindow& window = windows_.open(form);
   window.setWindowModality(Qt::ApplicationModal);
+  window.closes_on_escape = true;
   windows_.sync_all();
   // Wait here, as a modal window does, until the form hides itself.
   QEventLoop loop;
@@ -143,4 +146,6 @@ void QtPlatform::show_help() {
   help_->raise();
 }
 
-void QtPlatform::quit() { QApplication::quit(); }
+// exit() rather than quit(): quit() asks every window to close, and the main
+// window's close asks its question again.
+void QtPlatform::quit() { QApplication::exit(0); }

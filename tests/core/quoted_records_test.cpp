@@ -24,6 +24,8 @@ TEST(QuotedRecords, FieldsWithCommasEmptiesAndFullWidthTextRoundTrip) {
   EXPECT_EQ(parse_quoted_record(line, 4), record);
   EXPECT_FALSE(parse_quoted_record(line, 3));
   EXPECT_FALSE(parse_quoted_record(line, 5));
+  // A quote inside a field could not be written back.
+  EXPECT_FALSE(parse_quoted_record("\"a\",b\"c\"", 2));
 }
 
 TEST(QuotedRecords, LinesThatAreNoRecordStayInTheirPlace) {

@@ -91,6 +91,22 @@ ZoutouData gen_gifts(RecordGen& gen, bool full) {
   return data;
 }
 
+QString gen_ledger_record(RecordGen& gen, bool income, int year) {
+  const QDate day = gen.date(year, year);
+  QString amount = QString::number(gen.chance(20) ? 9999999 : gen.number(1, 9999999));
+  if (gen.chance(10)) amount = amount.rightJustified(gen.number(int(amount.size()), 20), u'0');
+  return build_koz_record(income, year, day.month(), day.day(), amount, gen.text(30));
+}
+
+KozTables gen_ledger(RecordGen& gen, int year, bool full) {
+  KozTables tables;
+  for (int i = full ? 100 : gen.count(100); i > 0; --i)
+    tables.nyukin.push_back(koz_line(gen_ledger_record(gen, true, year)));
+  for (int i = full ? 1000 : gen.count(1000); i > 0; --i)
+    tables.shisyutu.push_back(koz_line(gen_ledger_record(gen, false, year)));
+  return tables;
+}
+
 SeasonData gen_season(RecordGen& gen) {
   SeasonData season;
   const int empty_percent = gen.number(0, 100);

@@ -8,6 +8,7 @@
 #include "baseball/season_file.h"
 #include "calendar/day_tables.h"
 #include "gifts/zoutou_file.h"
+#include "ledger/koz_file.h"
 #include "reliability/record_gen.h"
 #include "settings/module1.h"
 
@@ -35,6 +36,12 @@ inline const QList<int> kAddressLengths{40, 10, 40, 40, 16, 16, 16, 40};
 // Gifts given and received, each list up to 500 records as the window builds them.
 ZoutouData gen_gifts(RecordGen& gen, bool full = false);
 QString gen_gift_record(RecordGen& gen);
+
+// A ledger record of the year as the window builds it: income or expense, an amount
+// of 1 to 9999999 with leading zeros as typed (the box takes 20 characters), any item.
+QString gen_ledger_record(RecordGen& gen, bool income, int year);
+// A year's tables: up to 100 income and 1000 expense records.
+KozTables gen_ledger(RecordGen& gen, int year, bool full = false);
 
 // A season: each game field empty or a game text of runs, runs and attendance.
 SeasonData gen_season(RecordGen& gen);

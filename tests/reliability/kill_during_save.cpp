@@ -145,7 +145,8 @@ Tally run_kind(const char* program, const SaveKind& kind, int trials, std::mt199
     // Anything else in the folder was left by the killed save.
     for (const QString& name : QDir(work).entryList(QDir::Files | QDir::Hidden))
       if (name != kind.file) {
-        ++tally.stray_files;
+        if (++tally.stray_files <= 3)
+          std::printf("  %s: left behind: %s\n", kind.name, qPrintable(name));
         QFile::remove(QDir(work).filePath(name));
       }
   }

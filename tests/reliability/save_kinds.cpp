@@ -80,6 +80,12 @@ bool save_gifts(int which) {
   return write_zoutou(kZoutouFile, gifts);
 }
 
+bool save_ledger(int which) {
+  const auto& tables =
+      content<KozTables>(which, [](RecordGen& gen) { return gen_ledger(gen, 2003, true); });
+  return write_koz_file(koz_file_name(2003), tables);
+}
+
 }  // namespace
 
 const std::vector<SaveKind>& save_kinds() {
@@ -87,7 +93,7 @@ const std::vector<SaveKind>& save_kinds() {
       {"settings", "Toribe.ini", save_settings},    {"holiday", "Holiday.DAT", save_holidays},
       {"memorial", "Memorial.DAT", save_memorials}, {"memo", "memo.dat", save_memos},
       {"address", "Address.DAT", save_addresses},   {"cards", "Meishi.DAT", save_cards},
-      {"gifts", "ZOUTOU.ZOU", save_gifts},
+      {"gifts", "ZOUTOU.ZOU", save_gifts},          {"ledger", "TO2003.KOZ", save_ledger},
   };
   return kinds;
 }

@@ -37,7 +37,9 @@ QWidget* mouse_target(QWidget* widget) {
 
 void send_mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
   const Qt::MouseButtons held =
-      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons(Qt::NoButton);
+      type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+          ? Qt::MouseButtons(button)
+          : Qt::MouseButtons(Qt::NoButton);
   QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
@@ -55,12 +57,19 @@ struct KeyName {
   const char* text;
 };
 const KeyName kKeys[] = {
-    {"Enter", Qt::Key_Return, "\r"},    {"Tab", Qt::Key_Tab, ""},
-    {"Escape", Qt::Key_Escape, "\x1b"}, {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},       {"Up", Qt::Key_Up, ""},
-    {"Down", Qt::Key_Down, ""},         {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, ""},     {"Home", Qt::Key_Home, ""},
+    {"Enter", Qt::Key_Return, "\r"},
+    {"Tab", Qt::Key_Tab, ""},
+    {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},
+    {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},
+    {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, ""},
+    {"Home", Qt::Key_Home, ""},
     {"End", Qt::Key_End, ""},
+    {"Space", Qt::Key_Space, " "},
+    {"F1", Qt::Key_F1, ""},
 };
 
 }  // namespace
@@ -84,6 +93,13 @@ QString Runner::run(const QString& file) {
     window.sync();
     QApplication::setActiveWindow(&window);
   };
+  platform_->on_show_modal = [this](Form& form) {
+    FormWindow& window = windows_->open(form);
+    window.closes_on_escape = true;
+    window.sync();
+    QApplication::setActiveWindow(&window);
+  };
+  windows_->on_help = [this] { platform_->show_help(); };
   for (const Command& command : commands) {
     QString result;
     try {
@@ -227,7 +243,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   }
   if (QString error = check_usable(target, arg(1)); !error.isEmpty()) return error;
   QWidget* widget = target.widget;
-  if (verb == "click" || verb == "rclick") {
+  if (verb == "click" || verb == "rclick" || verb == "dclick") {
     const Qt::MouseButton button = verb == "click" ? Qt::LeftButton : Qt::RightButton;
     if (target.action) {
       if (verb != "click") return {};
@@ -250,6 +266,10 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     }
     send_mouse(at, QEvent::MouseButtonPress, button, point);
     send_mouse(at, QEvent::MouseButtonRelease, button, point);
+    if (verb == "dclick") {  // our own: the second press arrives as a double-click
+      send_mouse(at, QEvent::MouseButtonDblClick, button, point);
+      send_mouse(at, QEvent::MouseButtonRelease, button, point);
+    }
     return {};
   }
   if (verb == "point") {

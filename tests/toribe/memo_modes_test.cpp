@@ -194,7 +194,7 @@ TEST_F(MemoModes, ListShowsEveryMemoInFullForm) {
   EXPECT_EQ(memo_file(), (QStringList{"2003/05/20b", "2003/05/12a", "second line"}));
 }
 
-TEST_F(MemoModes, DeletionCancelLeavesTheFileAndFinishWritesOneLinePerMemo) {
+TEST_F(MemoModes, DeletionCancelLeavesTheFileAndFinishKeepsTheOtherMemosWhole) {
   const QStringList file = {"2003/05/12a", "second line", "", "2003/05/20b", "", "2003/06/01c", ""};
   write_memo_file(file);
   Toribe& w = start();
@@ -212,7 +212,7 @@ TEST_F(MemoModes, DeletionCancelLeavesTheFileAndFinishWritesOneLinePerMemo) {
   EXPECT_EQ(w.c("List2").items.size(), 3);
   click_list_line(2);
   press_button(5);
-  EXPECT_EQ(memo_file(), (QStringList{"2003/05/12asecond line", "2003/05/20b"}));
+  EXPECT_EQ(memo_file(), (QStringList{"2003/05/12a", "second line", "", "2003/05/20b", ""}));
   EXPECT_EQ(w.memo_cnt, 2);
   EXPECT_EQ(text("Text4"), "2件のメモがあります。");
   EXPECT_TRUE(w.c("Image2").visible);
@@ -224,6 +224,18 @@ TEST_F(MemoModes, DeletionCancelLeavesTheFileAndFinishWritesOneLinePerMemo) {
   EXPECT_EQ(memo_file(), QStringList{});
   EXPECT_EQ(text("Text4"), "");
   EXPECT_FALSE(w.c("Image2").visible);
+}
+
+// The list and the memo table sort apart: "…a" + "z" lists after "…ab" but is
+// held before it. Deleting the first line must remove the memo "…ab".
+TEST_F(MemoModes, DeletionRemovesTheMemoBehindTheLineWhereTheSortsDiffer) {
+  write_memo_file({"2003/05/12ab", "", "2003/05/12a", "z", ""});
+  Toribe& w = start();
+  choose("memo_all");
+  EXPECT_EQ(w.c("List2").items, (QStringList{"2003/05/12ab", "2003/05/12az"}));
+  click_list_line(0);
+  press_button(5);
+  EXPECT_EQ(memo_file(), (QStringList{"2003/05/12a", "z", ""}));
 }
 
 TEST_F(MemoModes, EleventhRemovedItemPushesOutTheFirst) {

@@ -1,0 +1,170 @@
+// The generic window over a small form: what a refresh must leave alone (the
+// user's moves, a composition) and what the keyboard and the close box do.
+#include "ui/form_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "core/scripted_platform.h"
+#include "ui/qt_platform.h"
+#include "ui/twips.h"
+
+namespace {
+
+class TestForm : public Form {
+ public:
+  explicit TestForm(Platform& platform) : Form("Test", platform) {
+    width = 4500;
+    height = 3000;
+    place(add(Kind::TextBox, "Text1"), 120, 120, 2400, 300).max_length = 20;
+    place(add(Kind::TextBox, "Text2"), 120, 540, 2400, 900).multiline = true;
+    Control& bar = place(add(Kind::VScroll, "VScroll1"), 2700, 120, 255, 1200);
+    bar.maximum = 10;
+    place(add(Kind::Button, "Command1"), 120, 1560, 1200, 420).text = "戻る";
+  }
+  std::vector<Event> events;
+  bool quit_on_close = false;
+
+  int count(Event::Type type, const QString& name) const {
+    return int(std::count_if(events.begin(), events.end(),
+                             [&](const Event& e) { return e.type == type && e.name == name; }));
+  }
+
+ protected:
+  void handle(Event& event) override {
+    events.push_back(event);
+    if (event.type == Event::QueryUnload && quit_on_close) platform().quit();
+  }
+};
+
+void press(QWidget* widget, int key, const QString& text = {}) {
+  QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &down);
+  QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &up);
+}
+
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.visible = true;
+    windows.on_help = [this] { ++helps; };
+    window = &windows.open(form);
+    QApplication::setActiveWindow(window);
+  }
+  template <class W>
+  W* widget(const char* ref) {
+    return qobject_cast<W*>(window->widget(ref));
+  }
+
+  ScriptedPlatform platform;
+  TestForm form{platform};
+  WindowSet windows;
+  FormWindow* window = nullptr;
+  int helps = 0;
+};
+
+// The clock refreshes every window twice a second; an input method's
+// unconverted text must live through it and land where the cursor was.
+TEST_F(Windows, CompositionSurvivesARefresh) {
+  form.c("Text1").text = "abc";
+  windows.sync_all();
+  auto* edit = widget<QLineEdit>("Text1");
+  edit->setFocus();
+  edit->setCursorPosition(1);
+  QInputMethodEvent composing("かめい", {});
+  QApplication::sendEvent(edit, &composing);
+  windows.sync_all();
+  EXPECT_EQ(edit->cursorPosition(), 1);
+  QInputMethodEvent commit;
+  commit.setCommitString("仮名");
+  QApplication::sendEvent(edit, &commit);
+  EXPECT_EQ(form.c("Text1").text, "a仮名bc");
+  EXPECT_EQ(edit->text(), "a仮名bc");
+}
+
+TEST_F(Windows, InputMethodFollowsTheBoxMode) {
+  const struct {
+    ImeMode mode;
+    bool enabled;
+    Qt::InputMethodHints hints;
+  } rows[] = {
+      {ImeMode::None, true, Qt::ImhNone},
+      {ImeMode::Hiragana, true, Qt::ImhNone},
+      {ImeMode::Alphanumeric, true, Qt::ImhPreferLatin | Qt::ImhNoPredictiveText},
+      {ImeMode::Off, false, Qt::ImhNone},
+  };
+  for (const char* box : {"Text1", "Text2"})
+    for (const auto& row : rows) {
+      form.c(box).ime = row.mode;
+      windows.sync_all();
+      QWidget* edit = window->widget(box);
+      EXPECT_EQ(edit->testAttribute(Qt::WA_InputMethodEnabled), row.enabled) << box;
+      EXPECT_EQ(edit->inputMethodHints(), row.hints) << box;
+    }
+}
+
+TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
+  form.left = 1500;
+  form.top = 1500;
+  windows.sync_all();
+  window->move(300, 200);
+  QCoreApplication::processEvents();
+  windows.sync_all();
+  EXPECT_EQ(window->pos(), QPoint(300, 200));
+  EXPECT_EQ(form.left, 4500);
+  // A taller window keeps its place; re-centring moves it.
+  form.height = 3600;
+  windows.sync_all();
+  EXPECT_EQ(window->pos(), QPoint(300, 200));
+  EXPECT_EQ(window->frameGeometry().height(), to_px(3600));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  form.left = 1500;
+  windows.sync_all();
+  EXPECT_EQ(window->pos(), QPoint(100, 200));
+}
+
+TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
+  auto* bar = widget<QScrollBar>("VScroll1");
+  EXPECT_TRUE(bar->focusPolicy() & Qt::TabFocus);
+  bar->setFocus();
+  press(bar, Qt::Key_Down);
+  EXPECT_EQ(form.c("VScroll1").value, 1);
+  EXPECT_EQ(form.count(Event::Change, "VScroll1"), 1);
+
+  press(widget<QLineEdit>("Text1"), Qt::Key_F1);
+  EXPECT_EQ(helps, 1);
+
+  // Enter presses the focused button, with the mouse-down a click would give.
+  press(widget<QPushButton>("Command1"), Qt::Key_Return, "\r");
+  EXPECT_EQ(form.count(Event::MouseDown, "Command1"), 1);
+  EXPECT_EQ(form.count(Event::Click, "Command1"), 1);
+  // Escape presses "戻る"; not when it is out of use.
+  press(widget<QLineEdit>("Text1"), Qt::Key_Escape, "\x1b");
+  EXPECT_EQ(form.count(Event::Click, "Command1"), 2);
+  form.c("Command1").enabled = false;
+  windows.sync_all();
+  press(widget<QLineEdit>("Text1"), Qt::Key_Escape, "\x1b");
+  EXPECT_EQ(form.count(Event::Click, "Command1"), 2);
+}
+
+TEST(Quitting, TheCloseIsAskedOnce) {
+  QtPlatform platform;
+  TestForm form(platform);
+  form.quit_on_close = true;
+  form.visible = true;
+  FormWindow& window = platform.windows().open(form);
+  window.sync();
+  window.close();
+  EXPECT_EQ(form.count(Event::QueryUnload, "Test"), 1);
+  platform.windows().close_all();
+}
+
+}  // namespace
