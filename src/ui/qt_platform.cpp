@@ -136,8 +136,10 @@ void QtPlatform::show_modal(Form& form) {
 
 void QtPlatform::show_main(Form& form) {
   form.show();
+  // A window copies the description as it is built: only one shown before needs a refresh.
+  const bool shown_before = windows_.find(form.name()) != nullptr;
   windows_.open(form);
-  windows_.sync_all();
+  if (shown_before) windows_.sync_all();
 }
 
 void QtPlatform::show_help() {
