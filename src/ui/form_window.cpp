@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include "ui/caption_button.h"
+#include "ui/list_box.h"
 #include "ui/look.h"
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
@@ -193,7 +194,7 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
       }
       return new QLineEdit(parent);
     case Kind::ListBox:
-      return new QListWidget(parent);
+      return new ListBox(parent);
     case Kind::ComboBox:
       return new QComboBox(parent);
     case Kind::Option: {
