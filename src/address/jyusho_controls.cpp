@@ -20,13 +20,13 @@ const BoxRow kRows[] = {
     {"Label9", "FAX", "Text6", 0, 3630, 2280},    {"Label10", "E-Mail", "Text7", 0, 4080, 5940},
 };
 
-struct ButtonSpec {
+struct ButtonPlace {
   const char* name;
   const char* caption;
   int left;
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonPlace kButtons[] = {
     {"Command2", "入力", 240},  {"Command3", "登録", 1200}, {"Command8", "終了", 2160},
     {"Command4", "変更", 3360}, {"Command5", "削除", 4320}, {"Command7", "戻る", 6300},
 };
@@ -63,8 +63,8 @@ void jyusho::create_controls() {
           kRowHeight);
   }
 
-  for (const ButtonSpec& spec : kButtons)
-    place(add(Kind::Button, spec.name), spec.left, 4620, 900, 420).text = spec.caption;
+  for (const ButtonPlace& button : kButtons)
+    place(add(Kind::Button, button.name), button.left, 4620, 900, 420).text = button.caption;
 
   // Last, so that it lies over the boxes when shown.
   Control& list = place(add(Kind::ListBox, "List1"), 5000, 120, 2300, 2100);
