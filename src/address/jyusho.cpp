@@ -244,8 +244,7 @@ void jyusho::Text_Change(const QString& box) {
     quote_noted_ = true;
     platform().message("住所録には、半角の「\"」は入力できません。");
   }
-  if (const QString refused = cp932_unsaveable(text); !refused.isEmpty()) {
-    for (const QChar ch : refused) text.remove(ch);
+  if (const QString refused = take_out_unsaveable(text); !refused.isEmpty()) {
     platform().message("「" + refused + "」は住所録に保存できない文字のため、入力できません。");
   }
 }

@@ -246,9 +246,8 @@ void Meishi::Text_Change(const QString& box) {
     control.text.remove('"');
     c("Text12").text = kQuoteRefusal;
   }
-  const QString refused = cp932_unsaveable(control.text);
+  const QString refused = take_out_unsaveable(control.text);
   if (refused.isEmpty()) return;
-  for (const QChar ch : refused) control.text.remove(ch);
   platform().message(refusal_text(refused));
 }
 

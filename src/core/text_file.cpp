@@ -43,6 +43,16 @@ QString cp932_unsaveable(const QString& text) {
   return found;
 }
 
+QString take_out_unsaveable(QString& text) {
+  const QString refused = cp932_unsaveable(text);
+  for (qsizetype i = 0; i < refused.size(); ++i) {
+    const qsizetype units = refused[i].isHighSurrogate() ? 2 : 1;
+    text.remove(refused.mid(i, units));
+    i += units - 1;
+  }
+  return refused;
+}
+
 std::optional<QList<QByteArray>> read_byte_lines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

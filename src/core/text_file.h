@@ -16,6 +16,9 @@ bool cp932_can_encode(const QString& text);
 // Every character of text that CP932 has no form for, each once, in order of
 // appearance; empty when the whole text can be saved.
 QString cp932_unsaveable(const QString& text);
+// Takes every character CP932 cannot hold out of text (a character beyond the basic
+// plane whole) and answers them as cp932_unsaveable does: empty when nothing was taken.
+QString take_out_unsaveable(QString& text);
 
 // Reads the file as lines. CR LF and bare LF both end a line; a missing last
 // line end is accepted. nullopt when the file cannot be opened.

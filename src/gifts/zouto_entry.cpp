@@ -100,14 +100,8 @@ void Zouto::Text3_KeyPress(int& key_ascii) {
 void Zouto::Text_Change(const QString& box) {
   // Only what the file's code page can hold is taken, so nothing typed is lost on saving.
   Control& text = c(box);
-  const QString refused = cp932_unsaveable(text.text);
+  const QString refused = take_out_unsaveable(text.text);
   if (refused.isEmpty()) return;
-  for (qsizetype i = 0; i < refused.size(); ++i) {
-    // A character beyond the basic plane is two code units, removed together.
-    const qsizetype units = refused[i].isHighSurrogate() ? 2 : 1;
-    text.text.remove(refused.mid(i, units));
-    i += units - 1;
-  }
   platform().message("「" + refused + "」は贈答控えに保存できない文字のため、入力できません。");
 }
 

@@ -103,9 +103,8 @@ void Kozukai::Text1_KeyPress(int& key_ascii) {
 // Only what the year file can hold may be typed.
 void Kozukai::Text1_Change() {
   Control& item = c("Text1");
-  const QString refused = cp932_unsaveable(item.text);
+  const QString refused = take_out_unsaveable(item.text);
   if (refused.isEmpty()) return;
-  for (const QChar ch : refused) item.text.remove(ch);
   platform().message("「" + refused + "」はこづかい帳に保存できない文字のため、入力できません。");
 }
 

@@ -135,9 +135,8 @@ void Toribe::List2_Click() {
 
 void Toribe::Text2_Change() {
   Control& pane = c("Text2");
-  const QString refused = cp932_unsaveable(pane.text);
+  const QString refused = take_out_unsaveable(pane.text);
   if (refused.isEmpty()) return;
-  for (const QChar ch : refused) pane.text.remove(ch);
   platform().message(refusal_text(refused));
 }
 

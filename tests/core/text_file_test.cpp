@@ -77,6 +77,9 @@ TEST(TextFile, TellsWhatCp932CannotHold) {
 TEST(TextFile, NamesEachCharacterCp932CannotHoldOnce) {
   EXPECT_EQ(cp932_unsaveable(QString::fromUtf8("メモ①")), "");
   EXPECT_EQ(cp932_unsaveable(QString::fromUtf8("a😀b한😀c")), QString::fromUtf8("😀한"));
+  QString typed = QString::fromUtf8("a😀b한😀c①");
+  EXPECT_EQ(take_out_unsaveable(typed), QString::fromUtf8("😀한"));
+  EXPECT_EQ(typed, QString::fromUtf8("abc①"));
 }
 
 }  // namespace
