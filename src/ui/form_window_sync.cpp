@@ -93,7 +93,7 @@ void FormWindow::sync() {
   // Moving the focus last, outside the copy, so the control left and the one
   // entered both hear of it.
   if (!form_.focus_request.isEmpty()) {
-    QWidget* target = widgets_.value(form_.focus_request);
+    QWidget* target = widget(form_.focus_request);
     form_.focus_request.clear();
     if (target) target->setFocus(Qt::OtherFocusReason);
   }
@@ -111,6 +111,10 @@ void FormWindow::sync_control(Control& control) {
     return;
   }
   QWidget* widget = widgets_.value(control.ref());
+  // Frames come before their children, so a child shown with its frame finds it made.
+  if (!widget && control.visible && deferred_.contains(control.ref()) &&
+      !deferred_.contains(control.parent))
+    widget = make_deferred(control);
   if (!widget) return;
   const QRect geometry(to_px(control.left), to_px(control.top), to_px(control.width),
                        to_px(control.height));
