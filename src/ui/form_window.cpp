@@ -115,10 +115,12 @@ void FormWindow::build() {
       menu->setObjectName(control.name);
       menus[control.name] = menu;
       actions_[control.ref()] = menu->menuAction();
+      action_of_[&control] = menu->menuAction();
     } else if (control.kind == Kind::MenuItem) {
       QAction* action = menus.value(control.parent)->addAction(control.text);
       action->setObjectName(control.ref());
       actions_[control.ref()] = action;
+      action_of_[&control] = action;
       refs_[action] = control.ref();
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
@@ -134,6 +136,7 @@ void FormWindow::build() {
       }
       action->setObjectName(control.ref());
       actions_[control.ref()] = action;
+      action_of_[&control] = action;
       refs_[action] = control.ref();
       if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(control.ref());
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
@@ -164,6 +167,8 @@ QWidget* FormWindow::make_widget(Control& control) {
   widget->setMouseTracking(true);
   widget->installEventFilter(this);
   widgets_[control.ref()] = widget;
+  widget_of_[&control] = widget;
+  applied_of_[widget].own_policy = widget->focusPolicy();
   refs_[widget] = control.ref();
   if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
     view->viewport()->installEventFilter(this);

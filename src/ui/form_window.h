@@ -3,6 +3,7 @@
 // The window of a form: a widget for every control of the description, named
 // after the control ("Label1(3)"), events forwarded to the form, and the
 // description copied back onto the widgets after every event. No behaviour.
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
 #include <QSet>
@@ -78,6 +79,16 @@ class FormWindow : public QMainWindow {
   QMap<QObject*, QString> refs_;  // widget or action -> control ref
   std::vector<Control*> order_;   // the controls with widgets, in the order they are made
   QSet<QString> deferred_;        // hidden at start: no widget until first shown
+  // Looked up by control on every refresh, without building its ref.
+  QHash<const Control*, QWidget*> widget_of_;
+  QHash<const Control*, QAction*> action_of_;
+  // What a refresh last gave each widget, so an unchanged control costs little.
+  struct Applied {
+    Qt::FocusPolicy own_policy;  // the widget's own, for when the control is a tab stop again
+    Font font;
+    bool font_set = false;
+  };
+  QHash<const QWidget*, Applied> applied_of_;
   bool syncing_ = false;
   QRect applied_;  // the form's place and size (twips) as last applied or moved to
   bool placed_ = false;
