@@ -156,7 +156,8 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
-      label->setWordWrap(control.word_wrap);
+      // Setting it repaints the label even when unchanged.
+      if (label->wordWrap() != control.word_wrap) label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       if (label->alignment() != align) label->setAlignment(align);
