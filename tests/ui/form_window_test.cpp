@@ -135,6 +135,27 @@ TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
   EXPECT_EQ(window->pos(), QPoint(100, 200));
 }
 
+// A window whose design height counts its title, menu and toolbar: ours are
+// thinner, and the area below them keeps the design's height in either size.
+TEST(Chrome, TheAreaBelowTheMenuKeepsItsDesignHeight) {
+  ScriptedPlatform platform;
+  TestForm form(platform);
+  form.add(Kind::Menu, "mnuFile").text = "ファイル(&F)";
+  Control& item = form.add(Kind::MenuItem, "mnuEnd");
+  item.parent = "mnuFile";
+  item.text = "終了(&X)";
+  form.chrome_height = 1200;
+  form.visible = true;
+  WindowSet windows;
+  FormWindow& window = windows.open(form);
+  for (int height : {3000, 4500, 3000}) {
+    form.height = height;
+    windows.sync_all();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.centralWidget()->height(), to_px(height - 1200)) << height;
+  }
+}
+
 TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
   auto* bar = widget<QScrollBar>("VScroll1");
   EXPECT_TRUE(bar->focusPolicy() & Qt::TabFocus);
