@@ -1,9 +1,9 @@
 #pragma once
-// The core folder: text files, fields, number texts, dates, sort order, the form model, the
-// platform. A form is a window's logic: a plain description of its controls plus one method per
-// event handler. Handlers change the description and call the platform; they never touch a widget.
-// The window layer builds a widget per control, forwards events to dispatch(), and copies the
-// description back.
+// The core folder: text files, fields, number texts, dates, sort order, the form model, the platform.
+// A form is a window's logic: a plain description of its controls plus one
+// method per event handler. Handlers change the description and call the
+// platform; they never touch a widget. The window layer builds a widget per
+// control, forwards events to dispatch(), and copies the description back.
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -145,10 +145,6 @@ class Form {
   int left = 0, top = 0, width = 0, height = 0;  // twips, outer size
   bool visible = false;
   bool has_border = true;  // false: a borderless window framed by its own drawing
-  // Twips of the outer height that the design gave its title bar, menu bar and
-  // toolbar; 0 when the outer size is simply the window's. Our bars are Qt's own
-  // and thinner, so with this set the area below them keeps the design's height.
-  int chrome_height = 0;
   bool loaded = false;
   Rgb back = kSystemColour;
 

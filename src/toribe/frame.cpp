@@ -26,9 +26,6 @@ void Toribe::Form_Load() {
 
   width = 6200;
   height = kNormalHeight;
-  // The normal height ends just under the tallest mode button, where the memo
-  // pane begins: what lies above the pane's top is the title, menu and toolbar.
-  chrome_height = kNormalHeight - c("Text2").top;
   centre(4);
 
   const QDate today = platform().today();

@@ -55,10 +55,7 @@ QSize FormWindow::inner_size() const {
   // The design's sizes are outer sizes, title bar and borders included.
   const QSize outer(to_px(form_.width), to_px(form_.height));
   if (!form_.has_border || !isVisible()) return outer;
-  const QSize inner = outer - (frameGeometry().size() - size());
-  if (form_.chrome_height == 0) return inner;
-  const int bars = height() - client_->height();
-  return {inner.width(), to_px(form_.height - form_.chrome_height) + bars};
+  return outer - (frameGeometry().size() - size());
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {

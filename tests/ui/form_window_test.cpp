@@ -130,30 +130,10 @@ TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
   EXPECT_EQ(window->pos(), QPoint(300, 200));
   EXPECT_EQ(window->frameGeometry().height(), to_px(3600));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
   form.left = 1500;
   windows.sync_all();
   EXPECT_EQ(window->pos(), QPoint(100, 200));
-}
-
-// A window whose design height counts its title, menu and toolbar: ours are
-// thinner, and the area below them keeps the design's height in either size.
-TEST(Chrome, TheAreaBelowTheMenuKeepsItsDesignHeight) {
-  ScriptedPlatform platform;
-  TestForm form(platform);
-  form.add(Kind::Menu, "mnuFile").text = "ファイル(&F)";
-  Control& item = form.add(Kind::MenuItem, "mnuEnd");
-  item.parent = "mnuFile";
-  item.text = "終了(&X)";
-  form.chrome_height = 1200;
-  form.visible = true;
-  WindowSet windows;
-  FormWindow& window = windows.open(form);
-  for (int height : {3000, 4500, 3000}) {
-    form.height = height;
-    windows.sync_all();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.centralWidget()->height(), to_px(height - 1200)) << height;
-  }
 }
 
 TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
