@@ -4,14 +4,13 @@
 #include <QApplication>
 
 #include "app/startup.h"
+#include "app/startup_window.h"
 #include "bench/first_paint_probe.h"
-#include "ui/look.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("toribe");
-  QApplication::setFont(default_font());
+  prepare_application(app);
   QtPlatform platform;
   FirstPaintProbe probe;
   std::unique_ptr<Program> program = module1_main(platform);

@@ -1,8 +1,12 @@
 // The main window on screen (offscreen platform) with every data file at its limit:
-// a next-month click and the two 200-memo lists, each until the window is painted.
+// a next-month click and the two 200-memo lists, each until the window is painted,
+// and what an idle second of the clock repaints.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include "bench/limit_files.h"
@@ -64,5 +68,56 @@ void BM_WindowMemoList(benchmark::State& state) { open_and_close(state, "mnumemo
 void BM_WindowMemoDeletionList(benchmark::State& state) { open_and_close(state, "memo_all"); }
 BENCHMARK(BM_WindowMemoList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowMemoDeletionList)->Unit(benchmark::kMillisecond);
+
+// The memo list opened for the first time, its list widget made then.
+void BM_WindowMemoListFirstOpen(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    ShownMainWindow w;
+    state.ResumeTiming();
+    w.press("mnumemoichi", -1, Event::Click);
+  }
+}
+BENCHMARK(BM_WindowMemoListFirstOpen)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Counts the widgets painted, by name.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter() { QApplication::instance()->installEventFilter(this); }
+  ~PaintCounter() override { QApplication::instance()->removeEventFilter(this); }
+  QSet<QString> painted;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted.insert(watched->objectName());
+    return false;
+  }
+};
+
+// One idle second of the clock, painted as the event loop paints it: only the
+// clock should be drawn again (and the window's background behind its text). The
+// counter "widgets" tells how many were painted; "other" those beside the clock.
+void BM_WindowIdleClock(benchmark::State& state) {
+  ShownMainWindow w;
+  // The first frames on screen are no part of an idle second.
+  for (int i = 0; i < 3; ++i) {
+    w.platform.advance(1000);
+    w.windows.sync_all();
+    QCoreApplication::processEvents();
+  }
+  PaintCounter counter;
+  for (auto _ : state) {
+    w.platform.advance(1000);
+    w.windows.sync_all();
+    QCoreApplication::processEvents();
+  }
+  for (const char* behind_the_clock : {"Label4", "client", "toribe"})
+    counter.painted.remove(behind_the_clock);
+  state.counters["other"] = double(counter.painted.size());
+  if (!counter.painted.isEmpty())
+    state.SetLabel(
+        ("also painted: " + QStringList(counter.painted.values()).join(' ')).toStdString());
+}
+BENCHMARK(BM_WindowIdleClock)->Unit(benchmark::kMillisecond);
 
 }  // namespace

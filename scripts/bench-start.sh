@@ -16,6 +16,10 @@ build=$(cd "$build" && pwd)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A runtime folder of its own: a Toribe the user has open holds the instance
+# lock in the usual one, and the timed start would only show "already running".
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Runs one executable in folder $2; prints "MICROSECONDS MAXRSS_KIB".
 run_once() {

@@ -4,8 +4,7 @@
 #include <QStandardPaths>
 
 #include "app/startup.h"
-#include "ui/japanese.h"
-#include "ui/look.h"
+#include "app/startup_window.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -24,11 +23,7 @@ void leave_home_folder() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("toribe");
-  QGuiApplication::setDesktopFileName("toribe");
-  QApplication::setFont(default_font());
-  install_japanese_translation(app);
-  QApplication::setWindowIcon(application_icon());
+  prepare_application(app);
   leave_home_folder();
   QtPlatform platform;
   std::unique_ptr<Program> program = module1_main(platform);

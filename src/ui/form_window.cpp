@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "ui/caption_button.h"
 #include "ui/list_box.h"
@@ -118,10 +119,12 @@ void FormWindow::build() {
       menu->setObjectName(control.name);
       menus[control.name] = menu;
       actions_[control.ref()] = menu->menuAction();
+      action_of_[&control] = menu->menuAction();
     } else if (control.kind == Kind::MenuItem) {
       QAction* action = menus.value(control.parent)->addAction(control.text);
       action->setObjectName(control.ref());
       actions_[control.ref()] = action;
+      action_of_[&control] = action;
       refs_[action] = control.ref();
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
@@ -137,32 +140,85 @@ void FormWindow::build() {
       }
       action->setObjectName(control.ref());
       actions_[control.ref()] = action;
+      action_of_[&control] = action;
       refs_[action] = control.ref();
       if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(control.ref());
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     }
   }
-  // Frames first, so that their children can be placed inside them.
+  // Frames first, so that their children can be placed inside them. A control
+  // hidden at start (a mode of the window, a frame's hidden child) gets its
+  // widget when first shown; the first keeps one, so that every later widget
+  // has a place to take in the focus chain.
   for (int pass = 0; pass < 2; ++pass)
     for (Control& control : form_.controls()) {
       const bool frame = control.kind == Kind::Frame;
       if (control.kind == Kind::Menu || control.kind == Kind::MenuItem ||
           control.kind == Kind::ToolButton || frame != (pass == 0))
         continue;
-      QWidget* parent = widgets_.value(control.parent, client_);
-      QWidget* widget = create_widget(control, parent);
-      widget->setObjectName(control.ref());
-      widget->setMouseTracking(true);
-      widget->installEventFilter(this);
-      widgets_[control.ref()] = widget;
-      refs_[widget] = control.ref();
-      if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
-        view->viewport()->installEventFilter(this);
-        view->viewport()->setMouseTracking(true);
-        refs_[view->viewport()] = control.ref();
-      }
-      connect_signals(control, widget);
+      order_.push_back(&control);
+      if (order_.size() > 1 && (!control.visible || deferred_.contains(control.parent)))
+        deferred_.insert(control.ref());
+      else
+        make_widget(control);
     }
+}
+
+QWidget* FormWindow::make_widget(Control& control) {
+  QWidget* parent = widgets_.value(control.parent, client_);
+  QWidget* widget = create_widget(control, parent);
+  widget->setObjectName(control.ref());
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+  widgets_[control.ref()] = widget;
+  widget_of_[&control] = widget;
+  applied_of_[widget].own_policy = widget->focusPolicy();
+  refs_[widget] = control.ref();
+  if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
+    view->viewport()->installEventFilter(this);
+    view->viewport()->setMouseTracking(true);
+    refs_[view->viewport()] = control.ref();
+  }
+  connect_signals(control, widget);
+  return widget;
+}
+
+// A put-off widget takes the place in the stacking and focus orders it would
+// have had if made with the window.
+QWidget* FormWindow::make_deferred(Control& control) {
+  deferred_.remove(control.ref());
+  if (deferred_.contains(control.parent)) widget(control.parent);
+  QWidget* made = make_widget(control);
+  const auto at = std::find(order_.begin(), order_.end(), &control);
+  for (auto it = at + 1; it != order_.end(); ++it) {
+    QWidget* later = widgets_.value((*it)->ref());
+    if (later && later->parentWidget() == made->parentWidget()) {
+      made->stackUnder(later);
+      break;
+    }
+  }
+  if (made->focusPolicy() != Qt::NoFocus) {
+    QWidget* previous = nullptr;
+    for (Control* other : order_) {
+      QWidget* next = widgets_.value(other->ref());
+      if (!next || next->focusPolicy() == Qt::NoFocus) continue;
+      if (previous) QWidget::setTabOrder(previous, next);
+      previous = next;
+    }
+  }
+  return made;
+}
+
+QWidget* FormWindow::widget(const QString& ref) {
+  if (QWidget* made = widgets_.value(ref)) return made;
+  Control* control = deferred_.contains(ref) ? form_.find_ref(ref) : nullptr;
+  if (!control || retired_) return nullptr;
+  const bool was_syncing = syncing_;
+  syncing_ = true;
+  make_deferred(*control);
+  sync_control(*control);
+  syncing_ = was_syncing;
+  return widgets_.value(ref);
 }
 
 QToolBar* FormWindow::add_toolbar_row(const QString& name) {

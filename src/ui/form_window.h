@@ -3,8 +3,10 @@
 // The window of a form: a widget for every control of the description, named
 // after the control ("Label1(3)"), events forwarded to the form, and the
 // description copied back onto the widgets after every event. No behaviour.
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 #include <functional>
 
 #include "core/form.h"
@@ -29,8 +31,9 @@ class FormWindow : public QMainWindow {
   void retire();
   // Copies the description onto the widgets (and shows or hides the window).
   void sync();
-  // The widget or action of a control reference such as "Label1(3)".
-  QWidget* widget(const QString& ref) const { return widgets_.value(ref); }
+  // The widget or action of a control reference such as "Label1(3)". A control
+  // hidden since the window was built gets its widget here or when first shown.
+  QWidget* widget(const QString& ref);
   QAction* action(const QString& ref) const { return actions_.value(ref); }
   // Runs whenever the window is hidden (a modal wait ends there).
   std::function<void()> on_hidden;
@@ -52,6 +55,8 @@ class FormWindow : public QMainWindow {
   QSize inner_size() const;
   QToolBar* add_toolbar_row(const QString& name);
   QWidget* create_widget(Control& control, QWidget* parent);
+  QWidget* make_widget(Control& control);
+  QWidget* make_deferred(Control& control);
   void connect_signals(Control& control, QWidget* widget);
   void sync_control(Control& control);
   void fire(Event& event);  // the form may change the event (a swallowed key)
@@ -72,6 +77,18 @@ class FormWindow : public QMainWindow {
   QMap<QString, QWidget*> widgets_;
   QMap<QString, QAction*> actions_;
   QMap<QObject*, QString> refs_;  // widget or action -> control ref
+  std::vector<Control*> order_;   // the controls with widgets, in the order they are made
+  QSet<QString> deferred_;        // hidden at start: no widget until first shown
+  // Looked up by control on every refresh, without building its ref.
+  QHash<const Control*, QWidget*> widget_of_;
+  QHash<const Control*, QAction*> action_of_;
+  // What a refresh last gave each widget, so an unchanged control costs little.
+  struct Applied {
+    Qt::FocusPolicy own_policy;  // the widget's own, for when the control is a tab stop again
+    Font font;
+    bool font_set = false;
+  };
+  QHash<const QWidget*, Applied> applied_of_;
   bool syncing_ = false;
   QRect applied_;  // the form's place and size (twips) as last applied or moved to
   bool placed_ = false;

@@ -97,14 +97,14 @@ void FormWindow::sync() {
   // Moving the focus last, outside the copy, so the control left and the one
   // entered both hear of it.
   if (!form_.focus_request.isEmpty()) {
-    QWidget* target = widgets_.value(form_.focus_request);
+    QWidget* target = widget(form_.focus_request);
     form_.focus_request.clear();
     if (target) target->setFocus(Qt::OtherFocusReason);
   }
 }
 
 void FormWindow::sync_control(Control& control) {
-  if (QAction* action = actions_.value(control.ref())) {
+  if (QAction* action = action_of_.value(&control)) {
     if (control.kind != Kind::ToolButton && action->text() != control.text)
       action->setText(control.text);
     if (action->toolTip() != control.tooltip) action->setToolTip(control.tooltip);
@@ -114,7 +114,11 @@ void FormWindow::sync_control(Control& control) {
     if (action->isVisible() != control.visible) action->setVisible(control.visible);
     return;
   }
-  QWidget* widget = widgets_.value(control.ref());
+  QWidget* widget = widget_of_.value(&control);
+  // Frames come before their children, so a child shown with its frame finds it made.
+  if (!widget && control.visible && !deferred_.isEmpty() && deferred_.contains(control.ref()) &&
+      !deferred_.contains(control.parent))
+    widget = make_deferred(control);
   if (!widget) return;
   const QRect geometry(to_px(control.left), to_px(control.top), to_px(control.width),
                        to_px(control.height));
@@ -123,15 +127,17 @@ void FormWindow::sync_control(Control& control) {
     widget->setVisible(control.visible);
   if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled)
     widget->setEnabled(control.enabled);
-  // The widget's own focus policy is kept, to come back to when the control is a tab stop again.
-  if (!widget->property("tab_policy").isValid())
-    widget->setProperty("tab_policy", int(widget->focusPolicy()));
-  const auto own = Qt::FocusPolicy(widget->property("tab_policy").toInt());
+  Applied& applied = applied_of_[widget];
+  const Qt::FocusPolicy own = applied.own_policy;
   const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
   if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   if (widget->toolTip() != control.tooltip) widget->setToolTip(control.tooltip);
-  const QFont font = control_font(control);
-  if (widget->font() != font) widget->setFont(font);
+  if (!applied.font_set || applied.font != control.font) {
+    const QFont font = control_font(control);
+    if (widget->font() != font) widget->setFont(font);
+    applied.font = control.font;
+    applied.font_set = true;
+  }
   set_colours(widget, control);
   const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
                               : control.align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
@@ -154,7 +160,8 @@ void FormWindow::sync_control(Control& control) {
         label->setProperty("picture", control.picture);
       }
     } else {
-      label->setWordWrap(control.word_wrap);
+      // Setting it repaints the label even when unchanged.
+      if (label->wordWrap() != control.word_wrap) label->setWordWrap(control.word_wrap);
       if (label->text() != to_widget_text(control.text))
         label->setText(to_widget_text(control.text));
       if (label->alignment() != align) label->setAlignment(align);

@@ -105,25 +105,4 @@ TEST_F(AddressBook, The500thRecordIsStoredWithTheTwoLineWarning) {
   EXPECT_EQ(shown(), "500:五百");
 }
 
-TEST_F(AddressBook, AFileThatCannotBeWrittenAsksBeforeClosing) {
-  open();
-  add({"山田"});
-  click("Command8");
-  ASSERT_TRUE(QDir().mkdir(kAddressFile));  // a folder in the file's place
-  platform.answers.push_back("no");
-  click("Command7");
-  ASSERT_EQ(platform.shown.size(), 2u);
-  EXPECT_TRUE(platform.shown[0].text.contains(kAddressFile));
-  EXPECT_EQ(platform.shown[1].buttons, MsgButtons::YesNo);
-  EXPECT_TRUE(form.visible);
-  EXPECT_EQ(m.flg_jyu, 1);
-  EXPECT_EQ(form.adr_cnt, 1);
-
-  ASSERT_TRUE(QDir().rmdir(kAddressFile));
-  click("Command7");  // writable again: saved and closed without a question
-  EXPECT_EQ(platform.shown.size(), 2u);
-  EXPECT_FALSE(form.visible);
-  EXPECT_EQ(file_bytes(), to_cp932("\"山田\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
-}
-
 }  // namespace

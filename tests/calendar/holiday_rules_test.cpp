@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -33,12 +34,10 @@ struct Calendar {
   std::vector<int> red(int year, int month, int mode = kNormal, bool setting = false) {
     return days(year, month, DayMark::Holiday, mode, setting);
   }
-  std::vector<int> magenta(int year, int month, int mode = kNormal) {
-    return days(year, month, DayMark::Anniversary, mode);
-  }
 };
 
 using Days = std::vector<int>;
+using Slots = std::vector<std::pair<int, QString>>;
 
 TEST(Equinox, InstantsOfTheWorkedYears) {
   struct Row {
@@ -183,81 +182,74 @@ TEST(Holidays, EveryMonthFrom1900To2050) {
   }
 }
 
-TEST(UserHolidays, ShownInUserAndAllCalendarsAndWhileSetting) {
-  Calendar cal;
-  cal.holi[0] = "2003";
-  cal.holi[kHoliYears] = "20030321";
-  cal.holi[kHoliYears + 1] = "20030512";
-  cal.holi[kHoliYears + 2] = "20040512";  // another year's 12 May
-  EXPECT_EQ(cal.red(2003, 5, kNormal), (Days{3, 5}));
-  EXPECT_EQ(cal.red(2003, 5, kUser), (Days{12}));
-  EXPECT_EQ(cal.red(2003, 5, kAll), (Days{3, 5, 12}));
-  // the setting mode shows the user holidays alone, whatever the calendar
-  EXPECT_EQ(cal.red(2003, 5, kNormal, true), (Days{12}));
-  EXPECT_EQ(cal.red(2003, 5, kAll, true), (Days{12}));
-}
-
-TEST(UserHolidays, NoYearRange) {
-  Calendar cal;
-  cal.holi[kHoliYears] = "18990101";
-  cal.holi[kHoliYears + 1] = "20510101";
-  EXPECT_EQ(cal.red(1899, 1, kUser), (Days{1}));
-  EXPECT_EQ(cal.red(2051, 1, kAll), (Days{1}));
-  EXPECT_TRUE(cal.red(2051, 1, kNormal).empty());
-}
-
-TEST(UserHolidays, ScanStopsAtTheFirstEmptySlot) {
-  Calendar cal;
-  cal.holi[kHoliYears + 1] = "20030512";
-  EXPECT_TRUE(cal.red(2003, 5, kUser).empty());
-}
-
-TEST(UserHolidays, EntriesNamingNoDayOfTheMonthMarkNothing) {
-  Calendar cal;
-  const QString broken[] = {"20030231", "20030200", "200302xx", "200302", "20030299"};
-  int slot = kHoliYears;
-  for (const QString& entry : broken) cal.holi[slot++] = entry;
-  EXPECT_TRUE(cal.red(2003, 2, kUser).empty());
-}
-
-TEST(UserHolidays, AFullTableIsReadToItsLastSlot) {
-  Calendar cal;
-  for (int i = kHoliYears; i < int(cal.holi.size()); ++i) cal.holi[i] = "19990101";
-  cal.holi.back() = "20030512";
-  EXPECT_EQ(cal.red(2003, 5, kUser), (Days{12}));
-}
-
-TEST(Anniversaries, MagentaInEveryModeAndOverEveryOtherColour) {
-  Calendar cal;
-  cal.kinen[0] = "1123記念日";
-  cal.kinen[1] = "1108誕生日";
-  for (int mode : {kNormal, kUser, kAll}) {
-    EXPECT_EQ(cal.magenta(2003, 11, mode), (Days{8, 23})) << mode;
+// User holidays and anniversaries: which days of a month are red and which
+// magenta, where given, for the tables' entries.
+TEST(UserDays, RedAndMagenta) {
+  const int k = kHoliYears;
+  const Slots shown = {{0, "2003"}, {k, "20030321"}, {k + 1, "20030512"}, {k + 2, "20040512"}};
+  Slots full_holi;  // no empty slot ends the table
+  for (int i = k; i + 1 < int(HoliTable().size()); ++i) full_holi.push_back({i, "19990101"});
+  full_holi.push_back({int(HoliTable().size()) - 1, "20030512"});
+  const Slots broken_kinen = {{0, "0230x"},   {1, "0200"}, {2, "02"},
+                              {3, "0299abc"}, {4, "ab12"}, {5, "02-1x"}};
+  Slots full_kinen = broken_kinen;
+  for (int i = 6; i + 1 < int(KinenTable().size()); ++i) full_kinen.push_back({i, "0101"});
+  full_kinen.push_back({int(KinenTable().size()) - 1, "0214最後"});
+  const Slots two = {{0, "1123記念日"}, {1, "1108誕生日"}};
+  const Slots three = {{0, "1123記念日"}, {1, "1108誕生日"}, {2, "1103文化"}};
+  const Slots new_year = {{0, "0101a"}};
+  const Slots far = {{k, "18990101"}, {k + 1, "20510101"}};
+  const Slots gap = {{k + 1, "20030512"}};
+  const Slots broken_holi = {{k, "20030231"},
+                             {k + 1, "20030200"},
+                             {k + 2, "200302xx"},
+                             {k + 3, "200302"},
+                             {k + 4, "20030299"}};
+  const struct {
+    const char* name;
+    Slots holi, kinen;
+    int year, month, mode;
+    bool setting;
+    std::optional<Days> red = std::nullopt, magenta = std::nullopt;
+  } cases[] = {
+      {"user holiday, normal calendar", shown, {}, 2003, 5, kNormal, false, Days{3, 5}},
+      {"user holiday, user calendar", shown, {}, 2003, 5, kUser, false, Days{12}},
+      {"user holiday, all calendar", shown, {}, 2003, 5, kAll, false, Days{3, 5, 12}},
+      // The setting mode shows the user holidays alone, whatever the calendar.
+      {"user holiday, setting, normal", shown, {}, 2003, 5, kNormal, true, Days{12}},
+      {"user holiday, setting, all", shown, {}, 2003, 5, kAll, true, Days{12}},
+      // User holidays have no year range.
+      {"user holiday 1899", far, {}, 1899, 1, kUser, false, Days{1}},
+      {"user holiday 2051", far, {}, 2051, 1, kAll, false, Days{1}},
+      {"2051, normal calendar", far, {}, 2051, 1, kNormal, false, Days{}},
+      {"the scan stops at the first empty slot", gap, {}, 2003, 5, kUser, false, Days{}},
+      {"user entries naming no day", broken_holi, {}, 2003, 2, kUser, false, Days{}},
+      {"a full user table", full_holi, {}, 2003, 5, kUser, false, Days{12}},
+      // Anniversaries: magenta in every mode and over every other colour; the
+      // substitute Monday stays red. Only within the holiday years.
+      {"anniversaries, normal", {}, two, 2003, 11, kNormal, false, Days{3, 24}, Days{8, 23}},
+      {"anniversaries, user", {}, two, 2003, 11, kUser, false, {}, Days{8, 23}},
+      {"anniversaries, all", {}, two, 2003, 11, kAll, false, {}, Days{8, 23}},
+      {"an anniversary over a holiday", {}, three, 2003, 11, kNormal, false, Days{24}},
+      {"anniversary 1900", {}, new_year, 1900, 1, kNormal, false, {}, Days{1}},
+      {"anniversary 2050", {}, new_year, 2050, 1, kNormal, false, {}, Days{1}},
+      {"anniversary 1899", {}, new_year, 1899, 1, kAll, false, {}, Days{}},
+      {"anniversary 2051", {}, new_year, 2051, 1, kUser, false, {}, Days{}},
+      {"anniversaries naming no day", {}, broken_kinen, 2003, 2, kNormal, false, {}, Days{}},
+      {"a full anniversary table", {}, full_kinen, 2003, 2, kNormal, false, {}, Days{14}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Calendar cal;
+    for (const auto& [slot, text] : c.holi) cal.holi[slot] = text;
+    for (const auto& [slot, text] : c.kinen) cal.kinen[slot] = text;
+    if (c.red) {
+      EXPECT_EQ(cal.red(c.year, c.month, c.mode, c.setting), *c.red);
+    }
+    if (c.magenta) {
+      EXPECT_EQ(cal.days(c.year, c.month, DayMark::Anniversary, c.mode), *c.magenta);
+    }
   }
-  // the substitute Monday stays red
-  EXPECT_EQ(cal.red(2003, 11), (Days{3, 24}));
-  cal.kinen[2] = "1103文化";
-  EXPECT_EQ(cal.red(2003, 11), (Days{24}));
-}
-
-TEST(Anniversaries, OnlyWithinTheHolidayYears) {
-  Calendar cal;
-  cal.kinen[0] = "0101a";
-  EXPECT_EQ(cal.magenta(1900, 1), (Days{1}));
-  EXPECT_EQ(cal.magenta(2050, 1), (Days{1}));
-  EXPECT_TRUE(cal.magenta(1899, 1, kAll).empty());
-  EXPECT_TRUE(cal.magenta(2051, 1, kUser).empty());
-}
-
-TEST(Anniversaries, EntriesNamingNoDayOfTheMonthMarkNothing) {
-  Calendar cal;
-  const QString broken[] = {"0230x", "0200", "02", "0299abc", "ab12", "02-1x"};
-  int slot = 0;
-  for (const QString& entry : broken) cal.kinen[slot++] = entry;
-  EXPECT_TRUE(cal.magenta(2003, 2).empty());
-  cal.kinen.back() = "0214最後";  // a full table: no empty slot ends it
-  for (int i = slot; i + 1 < int(cal.kinen.size()); ++i) cal.kinen[i] = "0101";
-  EXPECT_EQ(cal.magenta(2003, 2), (Days{14}));
 }
 
 }  // namespace

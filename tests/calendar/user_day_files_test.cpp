@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/text_file.h"
 
@@ -37,140 +40,129 @@ TEST(HolidayFile, MaskTurnsEveryDigitIntoALetter) {
   }
 }
 
-TEST(HolidayFile, DateIsStoredAsEightScrambledCharacters) {
-  HoliTable t;
-  t[0] = "2003";
-  t[kHoliYears] = "20030321";
-  const QStringList lines = holiday_file_lines(t);
-  ASSERT_EQ(lines.size(), 11);
-  EXPECT_EQ(lines[0], "2003");
-  EXPECT_EQ(lines[10], "hjjijihk");
-  EXPECT_NE(lines[10], "20030321");
+using Slots = std::vector<std::pair<int, QString>>;
+
+// A table holding the given slots, the rest empty.
+template <typename Table>
+Table table_of(const Slots& slots) {
+  Table t{};
+  for (const auto& [slot, text] : slots) t[slot] = text;
+  return t;
+}
+
+TEST(HolidayFile, WrittenLines) {
+  QStringList empty(kHoliYears + 1);
+  const struct {
+    const char* name;
+    Slots table;
+    QStringList lines;
+  } cases[] = {
+      {"a date is eight scrambled characters",
+       {{0, "2003"}, {kHoliYears, "20030321"}},
+       QStringList{"2003"} + empty.mid(2) + QStringList{"hjjijihk"}},
+      {"an entry that is not eight characters would shift every later date: not written",
+       {{kHoliYears, "2003051"}, {kHoliYears + 1, "20030512"}},
+       empty.mid(1) + QStringList{scrambled("20030512")}},
+      {"an empty table writes eleven empty lines", {}, empty},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(holiday_file_lines(table_of<HoliTable>(c.table)), c.lines) << c.name;
 }
 
 TEST(HolidayFile, RoundTripThroughTheFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Holiday.DAT");
-  HoliTable t;
-  t[0] = "2003";
-  t[1] = "2004";
-  t[kHoliYears] = "20030101";
-  t[kHoliYears + 1] = "20030321";
-  t[kHoliYears + 2] = "20041231";
-  ASSERT_TRUE(write_lines(path, holiday_file_lines(t)));
-  EXPECT_EQ(read_holiday_file(path), t);
-}
-
-TEST(HolidayFile, EmptyTableWritesElevenEmptyLinesAndReadsBackEmpty) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("Holiday.DAT");
-  ASSERT_TRUE(write_lines(path, holiday_file_lines(HoliTable{})));
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("\r\n").repeated(11));
-  EXPECT_EQ(read_holiday_file(path), HoliTable{});
-}
-
-TEST(HolidayFile, MissingEmptyOrShortFilesLeaveTheRestEmpty) {
-  QTemporaryDir dir;
-  EXPECT_EQ(read_holiday_file(dir.filePath("none.DAT")), HoliTable{});
-  EXPECT_EQ(read_holiday_file(write_bytes(dir, "")), HoliTable{});
-  const HoliTable t = read_holiday_file(write_bytes(dir, "2003\r\n2004\r\n"));
-  EXPECT_EQ(t[0], "2003");
-  EXPECT_EQ(t[1], "2004");
-  EXPECT_EQ(used_end(t), 2);
-  EXPECT_TRUE(t[kHoliYears].isEmpty());
-}
-
-TEST(HolidayFile, LineElevenIsReadInWholeDates) {
-  QTemporaryDir dir;
-  const QString one = scrambled("20030512");
-  // a tail of 1..7 characters cannot be a date: left out, whatever its length
-  for (int tail = 1; tail < 8; ++tail) {
-    const QString line = one + one + scrambled("20031103").left(tail);
-    const HoliTable t = read_holiday_file(write_bytes(dir, holiday_bytes({"2003"}, line)));
-    EXPECT_EQ(used_end(t, kHoliYears), kHoliYears + 2) << tail;
-    EXPECT_EQ(t[kHoliYears + 1], "20030512");
+  const HoliTable tables[] = {
+      table_of<HoliTable>({{0, "2003"},
+                           {1, "2004"},
+                           {kHoliYears, "20030101"},
+                           {kHoliYears + 1, "20030321"},
+                           {kHoliYears + 2, "20041231"}}),
+      HoliTable{},
+  };
+  for (const HoliTable& t : tables) {
+    ASSERT_TRUE(write_lines(path, holiday_file_lines(t)));
+    EXPECT_EQ(read_holiday_file(path), t);
   }
 }
 
-TEST(HolidayFile, MoreDatesThanTheTableHoldsStopAtItsEnd) {
+// What a file's bytes read as: the slots given and (whole) nothing else, or (not
+// whole) the slots given and used_end(t, used_from) == used.
+struct ReadCase {
+  std::string name;
+  std::optional<QByteArray> bytes;  // none: no file
+  Slots want;
+  bool whole = true;
+  int used_from = 0, used = 0;
+};
+
+TEST(HolidayFile, Reading) {
+  const QString one = scrambled("20030512");
+  std::vector<ReadCase> cases = {
+      {"missing", std::nullopt, {}},
+      {"empty", "", {}},
+      {"short", "2003\r\n2004\r\n", {{0, "2003"}, {1, "2004"}}},
+      {"invalid bytes do not lose the dates",
+       holiday_bytes({"20\xff\x80", "2004"}, scrambled("20040101")),
+       {{1, "2004"}, {kHoliYears, "20040101"}},
+       false,
+       kHoliYears,
+       kHoliYears + 1},
+      {"LF only and no last line end",
+       "2003\n\n\n\n\n\n\n\n\n\n" + one.toLatin1(),
+       {{0, "2003"}, {kHoliYears, "20030512"}}},
+  };
+  // A tail of 1..7 characters cannot be a date: left out, whatever its length.
+  for (int tail = 1; tail < 8; ++tail)
+    cases.push_back({"tail " + std::to_string(tail),
+                     holiday_bytes({"2003"}, one + one + scrambled("20031103").left(tail)),
+                     {{0, "2003"}, {kHoliYears, "20030512"}, {kHoliYears + 1, "20030512"}}});
+  // More dates than the table holds stop at its end.
+  ReadCase full{"more dates than the table holds",
+                holiday_bytes({"2003"}, one.repeated(1600)),
+                {{0, "2003"}}};
+  for (int i = kHoliYears; i < int(HoliTable().size()); ++i) full.want.push_back({i, "20030512"});
+  cases.push_back(full);
+
   QTemporaryDir dir;
-  const QString line = scrambled("20030512").repeated(1600);
-  const HoliTable t = read_holiday_file(write_bytes(dir, holiday_bytes({"2003"}, line)));
-  EXPECT_EQ(t.back(), "20030512");
-  EXPECT_EQ(used_end(t, kHoliYears), int(t.size()));
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HoliTable t =
+        read_holiday_file(c.bytes ? write_bytes(dir, *c.bytes) : dir.filePath("none.DAT"));
+    if (c.whole) {
+      EXPECT_EQ(t, table_of<HoliTable>(c.want));
+      continue;
+    }
+    for (const auto& [slot, text] : c.want) EXPECT_EQ(t[slot], text) << slot;
+    EXPECT_EQ(used_end(t, c.used_from), c.used);
+  }
 }
 
-TEST(HolidayFile, InvalidBytesDoNotLoseTheDates) {
-  QTemporaryDir dir;
-  QByteArray bytes = holiday_bytes({"20\xff\x80", "2004"}, scrambled("20040101"));
-  const HoliTable t = read_holiday_file(write_bytes(dir, bytes));
-  EXPECT_EQ(t[1], "2004");
-  EXPECT_EQ(t[kHoliYears], "20040101");
-}
-
-TEST(HolidayFile, LfOnlyAndNoLastLineEndAreRead) {
-  QTemporaryDir dir;
-  const QByteArray bytes = "2003\n\n\n\n\n\n\n\n\n\n" + scrambled("20030512").toLatin1();
-  const HoliTable t = read_holiday_file(write_bytes(dir, bytes));
-  EXPECT_EQ(t[0], "2003");
-  EXPECT_EQ(t[kHoliYears], "20030512");
-}
-
-TEST(HolidayFile, AnEntryThatIsNotEightCharactersIsNotWritten) {
-  HoliTable t;
-  t[kHoliYears] = "2003051";  // would shift every later date
-  t[kHoliYears + 1] = "20030512";
-  EXPECT_EQ(holiday_file_lines(t)[10], scrambled("20030512"));
-}
-
-TEST(HolidayNormalising, DatesAreSortedAscending) {
-  HoliTable t;
-  t[0] = "2003";
-  t[kHoliYears] = "20031103";
-  t[kHoliYears + 1] = "20030101";
-  t[kHoliYears + 2] = "20030505";
-  normalise_holidays(t);
-  EXPECT_EQ(t[kHoliYears], "20030101");
-  EXPECT_EQ(t[kHoliYears + 1], "20030505");
-  EXPECT_EQ(t[kHoliYears + 2], "20031103");
-  EXPECT_TRUE(t[kHoliYears + 3].isEmpty());
-  EXPECT_EQ(t[0], "2003");
-}
-
-TEST(HolidayNormalising, AYearWithoutDatesIsDroppedAndTheGapClosed) {
-  HoliTable t;
-  t[0] = "2003";
-  t[1] = "2004";
-  t[kHoliYears] = "20040505";
-  normalise_holidays(t);
-  EXPECT_EQ(t[0], "2004");
-  EXPECT_TRUE(t[1].isEmpty());
-}
-
-TEST(HolidayNormalising, OnePassMovesEachGapOnePlaceOnly) {
-  HoliTable t;
-  t[2] = "2005";
-  t[5] = "2006";
-  t[kHoliYears] = "20050101";
-  t[kHoliYears + 1] = "20060101";
-  normalise_holidays(t);
-  EXPECT_TRUE(t[0].isEmpty());
-  EXPECT_EQ(t[1], "2005");
-  EXPECT_TRUE(t[2].isEmpty());
-  EXPECT_EQ(t[4], "2006");
-  EXPECT_TRUE(t[5].isEmpty());
-}
-
-TEST(HolidayNormalising, AYearWhoseDatesStandLastInAFullTableIsKept) {
-  HoliTable t;
-  t[0] = "2003";
-  t[1] = "2010";
-  for (int i = kHoliYears; i < kHoliYears + 1490; ++i) t[i] = "20030101";
-  t[kHoliYears + 1490] = "20101010";  // slot 1500
-  normalise_holidays(t);
-  EXPECT_EQ(t[1], "2010");
+TEST(HolidayNormalising, SortsTheDatesAndDropsTheYearsWithout) {
+  const int k = kHoliYears;
+  Slots full_table = {{0, "2003"}, {1, "2010"}};
+  for (int i = k; i < k + 1490; ++i) full_table.push_back({i, "20030101"});
+  full_table.push_back({k + 1490, "20101010"});  // slot 1500
+  const struct {
+    const char* name;
+    Slots before, after;
+  } cases[] = {
+      {"dates sorted ascending",
+       {{0, "2003"}, {k, "20031103"}, {k + 1, "20030101"}, {k + 2, "20030505"}},
+       {{0, "2003"}, {k, "20030101"}, {k + 1, "20030505"}, {k + 2, "20031103"}}},
+      {"a year without dates dropped and the gap closed",
+       {{0, "2003"}, {1, "2004"}, {k, "20040505"}},
+       {{0, "2004"}, {k, "20040505"}}},
+      {"one pass moves each gap one place only",
+       {{2, "2005"}, {5, "2006"}, {k, "20050101"}, {k + 1, "20060101"}},
+       {{1, "2005"}, {4, "2006"}, {k, "20050101"}, {k + 1, "20060101"}}},
+      {"a year whose dates stand last in a full table is kept", full_table, full_table},
+  };
+  for (const auto& c : cases) {
+    HoliTable t = table_of<HoliTable>(c.before);
+    normalise_holidays(t);
+    EXPECT_EQ(t, table_of<HoliTable>(c.after)) << c.name;
+  }
 }
 
 TEST(MemorialFile, RoundTripKeepsACommaInTheComment) {
@@ -184,14 +176,42 @@ TEST(MemorialFile, RoundTripKeepsACommaInTheComment) {
   EXPECT_EQ(read_memorial_file(path), t);
 }
 
-TEST(MemorialFile, FileOfTheEarlierFormatReadsLineByLine) {
+TEST(MemorialFile, Reading) {
+  QByteArray sixty;
+  for (int i = 0; i < 60; ++i) sixty += QByteArray("0101 no.") + QByteArray::number(i) + "\r\n";
+  const std::vector<ReadCase> cases = {
+      {"missing", std::nullopt, {}},
+      {"empty", "", {}},
+      // CP932: 0101誕生日 / 0214記念
+      {"a file of the earlier format, line by line",
+       "0101\x92\x61\x90\xb6\x93\xfa\r\n0214\x8b\x4c\x94\x4f\r\n",
+       {{0, "0101誕生日"}, {1, "0214記念"}}},
+      {"more than the table holds keeps the first 51",
+       sixty,
+       {{0, "0101 no.0"}, {50, "0101 no.50"}},
+       false,
+       0,
+       51},
+      // Empty lines hold nothing and must not hide the lines after them.
+      {"empty lines and bytes that are not CP932",
+       "\r\n0101a\r\n\r\n\xff\x80\r\n0202b",
+       {{0, "0101a"}, {2, "0202b"}},
+       false,
+       0,
+       3},
+  };
   QTemporaryDir dir;
-  // CP932: 0101誕生日 / 0214記念
-  const QByteArray bytes = "0101\x92\x61\x90\xb6\x93\xfa\r\n0214\x8b\x4c\x94\x4f\r\n";
-  const KinenTable t = read_memorial_file(write_bytes(dir, bytes));
-  EXPECT_EQ(t[0], "0101誕生日");
-  EXPECT_EQ(t[1], "0214記念");
-  EXPECT_EQ(used_end(t), 2);
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const KinenTable t =
+        read_memorial_file(c.bytes ? write_bytes(dir, *c.bytes) : dir.filePath("none.DAT"));
+    if (c.whole) {
+      EXPECT_EQ(t, table_of<KinenTable>(c.want));
+      continue;
+    }
+    for (const auto& [slot, text] : c.want) EXPECT_EQ(t[slot], text) << slot;
+    EXPECT_EQ(used_end(t, c.used_from), c.used);
+  }
 }
 
 TEST(MemorialFile, NoAnniversaryWritesNoLine) {
@@ -200,27 +220,6 @@ TEST(MemorialFile, NoAnniversaryWritesNoLine) {
   t[0] = "0101a";
   t[2] = "0202 past the end";
   EXPECT_EQ(memorial_file_lines(t), QStringList{"0101a"});
-}
-
-TEST(MemorialFile, MoreThanTheTableHoldsKeepsTheFirst51) {
-  QTemporaryDir dir;
-  QByteArray bytes;
-  for (int i = 0; i < 60; ++i) bytes += QByteArray("0101 no.") + QByteArray::number(i) + "\r\n";
-  const KinenTable t = read_memorial_file(write_bytes(dir, bytes));
-  EXPECT_EQ(t.front(), "0101 no.0");
-  EXPECT_EQ(t.back(), "0101 no.50");
-}
-
-TEST(MemorialFile, MissingEmptyAndBrokenFiles) {
-  QTemporaryDir dir;
-  EXPECT_EQ(read_memorial_file(dir.filePath("none.DAT")), KinenTable{});
-  EXPECT_EQ(read_memorial_file(write_bytes(dir, "")), KinenTable{});
-  // empty lines hold nothing and must not hide the lines after them
-  const KinenTable t = read_memorial_file(write_bytes(dir, "\r\n0101a\r\n\r\n\xff\x80\r\n0202b"));
-  EXPECT_EQ(t[0], "0101a");
-  EXPECT_FALSE(t[1].isEmpty());
-  EXPECT_EQ(t[2], "0202b");
-  EXPECT_EQ(used_end(t), 3);
 }
 
 }  // namespace

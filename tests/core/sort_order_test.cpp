@@ -14,28 +14,33 @@ QStringList texts(std::initializer_list<const char*> items) {
   return list;
 }
 
-TEST(ListLess, IgnoresLetterCaseOnly) {
-  EXPECT_TRUE(list_less("2003/05/12 b", "2003/05/12 C"));
-  EXPECT_TRUE(list_less("2003/05/12 C", "2003/05/13 a"));
-  EXPECT_FALSE(list_less("abc", "ABC"));
-  EXPECT_FALSE(list_less("ABC", "abc"));
-  EXPECT_TRUE(list_less("abc", "ABD"));
-  EXPECT_TRUE(list_less("", "a"));
-  EXPECT_FALSE(list_less("a", ""));
-  EXPECT_FALSE(list_less("a", "a"));
-}
-
-TEST(ListLess, BlanksComeBeforeDigits) {
-  // Right-aligned amounts after a date sort by size.
-  EXPECT_TRUE(list_less("2003/05/12    500 x", "2003/05/12   1500 a"));
-  EXPECT_TRUE(list_less("2003/05/12  9", "2003/05/12 10"));
-  EXPECT_TRUE(list_less("2003/05/12", "2003/05/12 a"));
-}
-
-TEST(ListLess, KanaFollowTheJapaneseOrder) {
-  EXPECT_TRUE(list_less("あいう", "かきく"));
-  EXPECT_TRUE(list_less("か", "が"));
-  EXPECT_TRUE(list_less("ア", "カ"));
+TEST(ListLess, Pairs) {
+  const struct {
+    const char* a;
+    const char* b;
+    bool less;
+  } cases[] = {
+      // Letter case is ignored, and only that.
+      {"2003/05/12 b", "2003/05/12 C", true},
+      {"2003/05/12 C", "2003/05/13 a", true},
+      {"abc", "ABC", false},
+      {"ABC", "abc", false},
+      {"abc", "ABD", true},
+      {"", "a", true},
+      {"a", "", false},
+      {"a", "a", false},
+      // Blanks come before digits: right-aligned amounts after a date sort by size.
+      {"2003/05/12    500 x", "2003/05/12   1500 a", true},
+      {"2003/05/12  9", "2003/05/12 10", true},
+      {"2003/05/12", "2003/05/12 a", true},
+      // Kana follow the Japanese order.
+      {"あいう", "かきく", true},
+      {"か", "が", true},
+      {"ア", "カ", true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(list_less(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.less)
+        << c.a << " < " << c.b;
 }
 
 TEST(ListSort, DateKeysComeOutChronologically) {
@@ -53,19 +58,22 @@ TEST(ListSort, DateKeysComeOutChronologically) {
   EXPECT_EQ(items, expected);
 }
 
-TEST(ListSort, IsStableForTextsThatCompareEqual) {
-  QStringList items = texts({"b", "A", "a", "B", "c"});
-  list_sort(items);
-  EXPECT_EQ(items, texts({"A", "a", "b", "B", "c"}));
-  QStringList reversed = texts({"B", "a", "A", "b"});
-  list_sort(reversed);
-  EXPECT_EQ(reversed, texts({"a", "A", "B", "b"}));
-}
-
-TEST(ListSort, SortsMemosOfOneDayByText) {
-  QStringList items = texts({"2003/05/13 a", "2003/05/12 C", "2003/05/12 b", "2003/05/12 Ab"});
-  list_sort(items);
-  EXPECT_EQ(items, texts({"2003/05/12 Ab", "2003/05/12 b", "2003/05/12 C", "2003/05/13 a"}));
+TEST(ListSort, StableAndByText) {
+  const struct {
+    QStringList items, sorted;
+  } cases[] = {
+      // Stable for texts that compare equal.
+      {texts({"b", "A", "a", "B", "c"}), texts({"A", "a", "b", "B", "c"})},
+      {texts({"B", "a", "A", "b"}), texts({"a", "A", "B", "b"})},
+      // Memos of one day by their text.
+      {texts({"2003/05/13 a", "2003/05/12 C", "2003/05/12 b", "2003/05/12 Ab"}),
+       texts({"2003/05/12 Ab", "2003/05/12 b", "2003/05/12 C", "2003/05/13 a"})},
+  };
+  for (const auto& c : cases) {
+    QStringList items = c.items;
+    list_sort(items);
+    EXPECT_EQ(items, c.sorted);
+  }
 }
 
 TEST(ListLess, IsAStrictWeakOrder) {

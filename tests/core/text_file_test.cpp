@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace {
 
@@ -21,27 +22,24 @@ QByteArray file_bytes(const QString& path) {
   return f.readAll();
 }
 
-TEST(TextFile, ReadsCrLfLfOnlyAndMissingLastLineEnd) {
+TEST(TextFile, Reading) {
+  const struct {
+    const char* name;
+    std::optional<QByteArray> bytes;   // none: no file
+    std::optional<QStringList> lines;  // none: not opened
+  } cases[] = {
+      {"CR LF, LF only and no last line end", "one\r\ntwo\nthree",
+       QStringList{"one", "two", "three"}},
+      {"empty lines are kept", "\r\n\r\nx\r\n", QStringList{"", "", "x"}},
+      {"an empty file has no line", "", QStringList{}},
+      {"a missing file is not opened", std::nullopt, std::nullopt},
+      {"CP932", "\x83\x67\x83\x8a\x83\x78\r\n\x82\xa0\r\n",
+       QStringList{QString::fromUtf8("トリベ"), QString::fromUtf8("あ")}},
+  };
   QTemporaryDir dir;
-  const QString path = write_bytes(dir, "one\r\ntwo\nthree");
-  EXPECT_EQ(*read_lines(path), (QStringList{"one", "two", "three"}));
-}
-
-TEST(TextFile, EmptyLinesAreKeptAndEmptyFileHasNone) {
-  QTemporaryDir dir;
-  EXPECT_EQ(*read_lines(write_bytes(dir, "\r\n\r\nx\r\n")), (QStringList{"", "", "x"}));
-  EXPECT_TRUE(read_lines(write_bytes(dir, ""))->isEmpty());
-}
-
-TEST(TextFile, MissingFileIsNotOpened) {
-  QTemporaryDir dir;
-  EXPECT_FALSE(read_lines(dir.filePath("none.txt")).has_value());
-}
-
-TEST(TextFile, DecodesCp932) {
-  QTemporaryDir dir;
-  const QString path = write_bytes(dir, "\x83\x67\x83\x8a\x83\x78\r\n\x82\xa0\r\n");
-  EXPECT_EQ(*read_lines(path), (QStringList{QString::fromUtf8("トリベ"), QString::fromUtf8("あ")}));
+  for (const auto& c : cases)
+    EXPECT_EQ(read_lines(c.bytes ? write_bytes(dir, *c.bytes) : dir.filePath("none.txt")), c.lines)
+        << c.name;
 }
 
 TEST(TextFile, InvalidBytesNeitherCrashNorSwallowLaterLines) {

@@ -58,35 +58,6 @@ TEST_F(ZoutoForm, FiveHundredInEitherListStopsAddingToBoth) {
   EXPECT_EQ(form.c("Text2").text + form.c("Text3").text, "");
 }
 
-TEST_F(ZoutoForm, AFileThatCannotBeWrittenKeepsTheWindowUnlessTheUserLeavesAnyway) {
-  form.show();
-  ASSERT_TRUE(QDir().mkdir(kZoutouFile));  // a folder in the file's place
-  click("Command4");
-  add_gift("山田");
-  click("Command8");
-
-  platform.answers = {"ok", "no"};
-  click("Command1");
-  ASSERT_EQ(platform.shown.size(), 2u);
-  EXPECT_TRUE(platform.shown[0].text.contains("ZOUTOU.ZOU"));
-  EXPECT_EQ(platform.shown[1].buttons, MsgButtons::YesNo);
-  EXPECT_TRUE(form.visible);
-  EXPECT_EQ(form.given.size(), 1u);
-  platform.answers = {"ok", "yes"};
-  click("Command1");
-  EXPECT_FALSE(form.visible);
-
-  // The next time, once the file can be written, the gift is saved.
-  ASSERT_TRUE(QDir().rmdir(kZoutouFile));
-  form.show();
-  click("Command4");
-  add_gift("佐藤");
-  click("Command8");
-  click("Command1");
-  EXPECT_EQ(read_lines(kZoutouFile)->size(), 2);
-  EXPECT_EQ(platform.fault, "");
-}
-
 TEST_F(ZoutoForm, TypedCharactersTheFileCannotHoldAreRefused) {
   form.show();
   click("Command4");

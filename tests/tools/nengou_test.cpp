@@ -67,59 +67,60 @@ TEST_F(NengouForm, OpensOnThisYearBorderless) {
   EXPECT_EQ(form.era_type, 3);
 }
 
-TEST_F(NengouForm, WesternYearShowsItsEraAtEveryBoundary) {
+// Steps on one window: a scroll bar moved or an era chosen, then what the boxes
+// show ("western era era-year", the era button on, HScroll2) and the age.
+TEST_F(NengouForm, StepsShowTheYearInTheEraThatHoldsIt) {
   const struct {
-    int year;
-    const char* expected;
-  } cases[] = {
-      {1868, "1868 明治 1 明治 1"}, {1911, "1911 明治 44 明治 44"},
-      {1912, "1912 大正 1 大正 1"}, {1925, "1925 大正 14 大正 14"},
-      {1926, "1926 昭和 1 昭和 1"}, {1988, "1988 昭和 63 昭和 63"},
-      {1989, "1989 平成 1 平成 1"}, {2188, "2188 平成 200 平成 200"},
+    const char* control;  // "HScroll1", "HScroll2" or "Option1" (value: the era)
+    int value;
+    const char* shown;
+    const char* age = nullptr;
+    int era_type = 0, bar = 0;  // era_type and HScroll1, checked where given
+  } steps[] = {
+      // Every boundary of the eras.
+      {"HScroll1", 1868, "1868 明治 1 明治 1"},
+      {"HScroll1", 1911, "1911 明治 44 明治 44"},
+      {"HScroll1", 1912, "1912 大正 1 大正 1"},
+      {"HScroll1", 1925, "1925 大正 14 大正 14"},
+      {"HScroll1", 1926, "1926 昭和 1 昭和 1"},
+      {"HScroll1", 1988, "1988 昭和 63 昭和 63"},
+      {"HScroll1", 1989, "1989 平成 1 平成 1"},
+      {"HScroll1", 2188, "2188 平成 200 平成 200"},
+      // Years past the last era year change nothing; the age counts from this year.
+      {"HScroll1", 1975, "1975 昭和 50 昭和 50", "28歳"},
+      {"HScroll1", 2189, "1975 昭和 50 昭和 50", "28歳"},
+      {"HScroll1", 2190, "1975 昭和 50 昭和 50", "28歳"},
+      {"HScroll1", 2191, "1975 昭和 50 昭和 50", "28歳"},
+      // An era year past its era is shown in the era that holds it.
+      {"HScroll2", 64, "1989 平成 1 平成 1", nullptr, 3},
+      {"Option1", 1, "1912 大正 1 大正 1"},
+      {"HScroll2", 20, "1931 昭和 6 昭和 6", nullptr, 0, 1931},
+      // Choosing an era keeps the era year.
+      {"HScroll1", 1975, "1975 昭和 50 昭和 50"},
+      {"Option1", 0, "1917 大正 6 大正 6"},  // 明治 50 is past 明治
+      {"Option1", 3, "1994 平成 6 平成 6"},
+      {"HScroll2", 200, "2188 平成 200 平成 200"},
+      {"Option1", 0, "2067 平成 79 平成 79"},
+      {"HScroll1", 2010, "2010 平成 22 平成 22", "-7歳"},
   };
-  for (const auto& c : cases) {
-    scroll("HScroll1", c.year);
-    EXPECT_EQ(shown(), c.expected);
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << step.control << " " << step.value);
+    if (QString(step.control) == "Option1") {
+      choose_era(step.value);
+    } else {
+      scroll(step.control, step.value);
+    }
+    EXPECT_EQ(shown(), step.shown);
+    if (step.age) {
+      EXPECT_EQ(form.c("Text4").text, step.age);
+    }
+    if (step.era_type) {
+      EXPECT_EQ(form.era_type, step.era_type);
+    }
+    if (step.bar) {
+      EXPECT_EQ(form.c("HScroll1").value, step.bar);
+    }
   }
-}
-
-TEST_F(NengouForm, YearsPastTheLastEraYearChangeNothing) {
-  scroll("HScroll1", 1975);
-  for (int year : {2189, 2190, 2191}) {
-    scroll("HScroll1", year);
-    EXPECT_EQ(shown(), "1975 昭和 50 昭和 50") << year;
-    EXPECT_EQ(form.c("Text4").text, "28歳");
-  }
-}
-
-TEST_F(NengouForm, EraYearPastItsEraIsShownInTheEraThatHoldsIt) {
-  scroll("HScroll1", 1975);
-  scroll("HScroll2", 64);
-  EXPECT_EQ(shown(), "1989 平成 1 平成 1");
-  EXPECT_EQ(form.era_type, 3);
-  choose_era(1);  // 大正 1
-  EXPECT_EQ(shown(), "1912 大正 1 大正 1");
-  scroll("HScroll2", 20);
-  EXPECT_EQ(shown(), "1931 昭和 6 昭和 6");
-  EXPECT_EQ(form.c("HScroll1").value, 1931);
-}
-
-TEST_F(NengouForm, ChoosingAnEraKeepsTheEraYear) {
-  scroll("HScroll1", 1975);  // 昭和 50
-  choose_era(0);
-  EXPECT_EQ(shown(), "1917 大正 6 大正 6");  // 明治 50 is past 明治
-  choose_era(3);
-  EXPECT_EQ(shown(), "1994 平成 6 平成 6");
-  scroll("HScroll2", 200);
-  choose_era(0);
-  EXPECT_EQ(shown(), "2067 平成 79 平成 79");
-}
-
-TEST_F(NengouForm, AgeIsCountedFromThisYear) {
-  scroll("HScroll1", 1975);
-  EXPECT_EQ(form.c("Text4").text, "28歳");
-  scroll("HScroll1", 2010);
-  EXPECT_EQ(form.c("Text4").text, "-7歳");
 }
 
 TEST_F(NengouForm, LeftOnlyThroughItsButton) {

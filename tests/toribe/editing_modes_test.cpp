@@ -207,26 +207,6 @@ TEST_F(HolidayEditing, CommentsTheFileCannotHoldAreRefused) {
   EXPECT_EQ(form->kinen_dat[0], "0512 a, b ");
 }
 
-TEST_F(HolidayEditing, FailedSaveKeepsTheEditsForTheNextSave) {
-  ASSERT_TRUE(QDir().mkdir(kMemorialFile));  // a folder in the way: the file cannot be written
-  Toribe& w = start();
-  choose("mnuusr_menol");
-  platform.answers.push_back("誕生日");
-  press_cell(cell_of_day(12));
-  messages();
-  press_button(5);
-  ASSERT_EQ(messages().size(), 1);
-  EXPECT_EQ(w.kinen_mode, 0);
-  EXPECT_EQ(w.kinen_dat[0], "0512誕生日");
-  EXPECT_EQ(w.c("Label1", cell_of_day(12)).fore, kMagenta);
-
-  ASSERT_TRUE(QDir().rmdir(kMemorialFile));
-  choose("mnuusr_menol");
-  press_button(5);
-  EXPECT_EQ(read_lines(kMemorialFile).value(), QStringList{"0512誕生日"});
-  EXPECT_TRUE(messages().isEmpty());
-}
-
 TEST_F(HolidayEditing, DeletionUndoesNewestFirstAndKeepsTen) {
   QStringList lines;
   for (int day = 1; day <= 12; ++day) lines << QString("03%1春").arg(day, 2, 10, QChar('0'));

@@ -252,25 +252,6 @@ TEST_F(MemoModes, EleventhRemovedItemPushesOutTheFirst) {
   EXPECT_EQ(w.del_back[9], "2003/06/11x");
 }
 
-TEST_F(MemoModes, UnwritableFileIsToldAndTheMemosStayInMemory) {
-  ASSERT_TRUE(QDir().mkdir("memo.dat"));  // a folder where the file should be
-  Toribe& w = start();
-  choose("mnu_memo");
-  type_memo("kept");
-  press_button(5);
-  const QStringList told = unchecked_messages();
-  ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].contains("memo.dat"));
-  EXPECT_EQ(w.memo_txt.value(1), "2003/05/12kept\r\n");
-  EXPECT_EQ(text("Text4"), "1件のメモがあります。");
-  EXPECT_TRUE(w.c("Image2").visible);
-  // The next memo still carries the first one along.
-  choose("mnu_memo");
-  type_memo("more");
-  press_button(5);
-  EXPECT_EQ(w.memo_cnt, 2);
-}
-
 TEST_F(MemoModes, AutoDeletionAppliesAtTheNextLoad) {
   write_memo_file({"2003/04/12old", "2003/04/13recent"});
   Toribe& w = start();

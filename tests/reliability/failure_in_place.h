@@ -1,0 +1,64 @@
+#pragma once
+// The ways a save can fail, put in place for the duration of one save: a folder
+// standing where the file should be, a full disk (a file-size limit of nothing)
+// and a read-only folder (the current folder).
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <ostream>
+
+enum class Failure { FolderInPlace, DiskFull, ReadOnlyFolder };
+
+inline const char* failure_name(Failure failure) {
+  static const char* const names[] = {"FolderInPlace", "DiskFull", "ReadOnlyFolder"};
+  return names[int(failure)];
+}
+// How GoogleTest names the failure in a test's parameters.
+inline void PrintTo(Failure failure, std::ostream* os) { *os << failure_name(failure); }
+
+class FailureInPlace {
+ public:
+  FailureInPlace(Failure failure, const QString& file) : failure_(failure), file_(file) {
+    switch (failure) {
+      case Failure::FolderInPlace:
+        QFile::remove(file);
+        QDir().mkdir(file);
+        break;
+      case Failure::DiskFull: {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_limit_);
+        rlimit none = old_limit_;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+        break;
+      }
+      case Failure::ReadOnlyFolder:
+        QFile::setPermissions(".", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        break;
+    }
+  }
+  ~FailureInPlace() {
+    switch (failure_) {
+      case Failure::FolderInPlace:
+        QDir().rmdir(file_);
+        break;
+      case Failure::DiskFull:
+        setrlimit(RLIMIT_FSIZE, &old_limit_);
+        break;
+      case Failure::ReadOnlyFolder:
+        QFile::setPermissions(
+            ".", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        break;
+    }
+  }
+  // Root writes into a read-only folder all the same; such a run cannot test it.
+  bool effective() const { return failure_ != Failure::ReadOnlyFolder || access(".", W_OK) != 0; }
+
+ private:
+  Failure failure_;
+  QString file_;
+  rlimit old_limit_{};
+};
