@@ -80,6 +80,7 @@ struct Control {
   bool rounded = false;      // shapes: rounded corners
   bool filled = false;       // shapes: painted inside with back
   ImeMode ime = ImeMode::None;
+  bool numeric = false;  // text boxes that take a number: the input method offers digits
   Align align = Align::Left;
   Font font;
   QString picture;  // resource path of an image or button picture

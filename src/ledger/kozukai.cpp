@@ -80,6 +80,7 @@ void Kozukai::create_controls() {
   place(add(Kind::Label, "Label6"), 960, 5760, 735, 375).text = "金額";
   Control& amount = place(add(Kind::TextBox, "Text2"), 1800, 5760, 2295, 375);
   amount.font = {"", 12, true};
+  amount.numeric = true;
   // The record's two-digit length field holds any amount of this length.
   amount.max_length = 20;
 

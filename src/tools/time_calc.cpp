@@ -39,6 +39,7 @@ void TimeCalc::create_controls() {
       text.height = 360;
       text.align = Align::Right;
       text.ime = ImeMode::Alphanumeric;
+      text.numeric = true;
       text.locked = row == 2;  // the result row only shows
       Control& label = add(Kind::Label, "Label1", row * 3 + col);
       label.text = units[col];

@@ -84,7 +84,11 @@ FormWindow::FormWindow(Form& form, std::function<void()> after_event)
     : form_(form), form_life_(form.lifetime()), after_event_(std::move(after_event)) {
   setObjectName(form.name());
   setFont(default_font());
-  if (!form.has_border) setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+  // Every window has a fixed size, so the window manager offers no maximise button.
+  setWindowFlags(form.has_border ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowCloseButtonHint
+                                 : Qt::Window | Qt::FramelessWindowHint);
   build();
   sync();
 }

@@ -33,12 +33,16 @@ void set_colours(QWidget* widget, const Control& control) {
   if (palette != widget->palette()) widget->setPalette(palette);
 }
 
-// The input method as the box's mode asks: Japanese boxes compose freely, code
-// and number boxes hint Latin, "off" boxes take no composition at all.
+// The input method as the box's mode asks: Japanese boxes compose freely, number
+// boxes offer digits, code boxes hint Latin, "off" boxes take no composition at all.
+Qt::InputMethodHints input_method_hints(const Control& control) {
+  if (control.numeric) return Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText;
+  if (control.ime == ImeMode::Alphanumeric) return Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+  return Qt::ImhNone;
+}
+
 void set_input_method(QWidget* edit, const Control& control) {
-  const Qt::InputMethodHints hints = control.ime == ImeMode::Alphanumeric
-                                         ? Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
-                                         : Qt::ImhNone;
+  const Qt::InputMethodHints hints = input_method_hints(control);
   if (edit->inputMethodHints() != hints) edit->setInputMethodHints(hints);
   const bool enabled = control.ime != ImeMode::Off && !control.locked;
   if (edit->testAttribute(Qt::WA_InputMethodEnabled) != enabled)

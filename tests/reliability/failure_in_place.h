@@ -8,8 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <csignal>
+#include <ostream>
 
 enum class Failure { FolderInPlace, DiskFull, ReadOnlyFolder };
+
+inline const char* failure_name(Failure failure) {
+  static const char* const names[] = {"FolderInPlace", "DiskFull", "ReadOnlyFolder"};
+  return names[int(failure)];
+}
+// How GoogleTest names the failure in a test's parameters.
+inline void PrintTo(Failure failure, std::ostream* os) { *os << failure_name(failure); }
 
 class FailureInPlace {
  public:

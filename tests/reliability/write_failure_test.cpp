@@ -350,9 +350,8 @@ std::vector<Case> every_case() {
 }
 
 std::string case_name(const ::testing::TestParamInfo<Case>& info) {
-  static const char* const failures[] = {"FolderInPlace", "DiskFull", "ReadOnlyFolder"};
   return std::string(kWriters[std::get<0>(info.param)].name) + "_" +
-         failures[int(std::get<1>(info.param))];
+         failure_name(std::get<1>(info.param));
 }
 
 class WriteFailure : public ::testing::TestWithParam<Case> {};

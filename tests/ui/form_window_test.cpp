@@ -93,17 +93,21 @@ TEST_F(Windows, CompositionSurvivesARefresh) {
 TEST_F(Windows, InputMethodFollowsTheBoxMode) {
   const struct {
     ImeMode mode;
+    bool numeric;
     bool enabled;
     Qt::InputMethodHints hints;
   } rows[] = {
-      {ImeMode::None, true, Qt::ImhNone},
-      {ImeMode::Hiragana, true, Qt::ImhNone},
-      {ImeMode::Alphanumeric, true, Qt::ImhPreferLatin | Qt::ImhNoPredictiveText},
-      {ImeMode::Off, false, Qt::ImhNone},
+      {ImeMode::None, false, true, Qt::ImhNone},
+      {ImeMode::Hiragana, false, true, Qt::ImhNone},
+      {ImeMode::Alphanumeric, false, true, Qt::ImhPreferLatin | Qt::ImhNoPredictiveText},
+      {ImeMode::Alphanumeric, true, true, Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText},
+      {ImeMode::Off, true, false, Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText},
+      {ImeMode::Off, false, false, Qt::ImhNone},
   };
   for (const char* box : {"Text1", "Text2"})
     for (const auto& row : rows) {
       form.c(box).ime = row.mode;
+      form.c(box).numeric = row.numeric;
       windows.sync_all();
       QWidget* edit = window->widget(box);
       EXPECT_EQ(edit->testAttribute(Qt::WA_InputMethodEnabled), row.enabled) << box;
@@ -126,6 +130,7 @@ TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
   EXPECT_EQ(window->pos(), QPoint(300, 200));
   EXPECT_EQ(window->frameGeometry().height(), to_px(3600));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
   form.left = 1500;
   windows.sync_all();
   EXPECT_EQ(window->pos(), QPoint(100, 200));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "core/scripted_platform.h"
@@ -110,14 +111,21 @@ TEST(Japanese, StandardButtonsAreJapaneseEvenWithoutTranslation) {
   EXPECT_EQ(ok_cancel.button(QMessageBox::Cancel)->text(), "キャンセル");
 }
 
-TEST(Japanese, QtsTranslationNamesTheContextMenu) {
-  if (!install_japanese_translation(*qApp)) GTEST_SKIP() << "qt6-translations-l10n is missing";
-  QLineEdit edit;
-  std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-  QStringList texts;
-  for (QAction* action : menu->actions()) texts << action->text().section('\t', 0, 0);
-  for (const char* wanted : {"元に戻す", "切り取り", "コピー", "貼り付け", "削除"})
-    EXPECT_TRUE(texts.join(' ').contains(QString::fromUtf8(wanted))) << wanted;
+TEST(Japanese, TextBoxContextMenusAreJapanese) {
+  install_japanese_translation(*qApp);
+  QLineEdit line;
+  QPlainTextEdit text;
+  const std::unique_ptr<QMenu> menus[] = {std::unique_ptr<QMenu>(line.createStandardContextMenu()),
+                                          std::unique_ptr<QMenu>(text.createStandardContextMenu())};
+  for (const auto& menu : menus) {
+    QStringList texts;
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) texts << action->text().section('\t', 0, 0).remove('&');
+    for (const char* wanted :
+         {"元に戻す(U)", "切り取り(T)", "コピー(C)", "貼り付け(P)", "削除", "すべて選択"})
+      EXPECT_TRUE(texts.contains(QString::fromUtf8(wanted)))
+          << wanted << texts.join('|').toStdString();
+  }
 }
 
 }  // namespace
