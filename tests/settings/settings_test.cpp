@@ -171,17 +171,6 @@ TEST_F(SettingsFile, SecondInstanceIsRefusedAndTouchesNothing) {
   EXPECT_FALSE(QFile::exists(kSettingsFile));
 }
 
-TEST_F(SettingsFile, UnwritableFileIsToldAndTheSettingsStayInMemory) {
-  QDir().mkdir(kSettingsFile);  // a folder where the file should be: no write can succeed
-  auto program = module1_main(platform);
-  ASSERT_TRUE(program);
-  ASSERT_FALSE(platform.shown.empty());
-  EXPECT_TRUE(platform.shown[0].text.contains("Toribe.ini"));
-  program->main_window->Option1_Click(2);
-  EXPECT_EQ(program->m.calen_mode, 3);
-  EXPECT_EQ(platform.shown.size(), 2u);
-}
-
 TEST_F(SettingsFile, ModeClicksWhileLoadingNeitherRepaintNorWrite) {
   auto program = module1_main(platform);
   Toribe& window = *program->main_window;
