@@ -1,6 +1,8 @@
 #pragma once
 // Ends the program once the first top-level window has painted, printing the
-// peak resident memory in KiB on standard error ("maxrss KIB").
+// peak resident memory in KiB ("maxrss KIB") and the processor time used since
+// the program was started, loading included ("cpu_us MICROSECONDS"), on
+// standard error.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -25,6 +27,9 @@ class FirstPaintProbe : public QObject {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         std::fprintf(stderr, "maxrss %ld\n", usage.ru_maxrss);
+        const long cpu_us = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L +
+                            usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+        std::fprintf(stderr, "cpu_us %ld\n", cpu_us);
         std::fflush(stderr);
         std::_Exit(0);
       });
