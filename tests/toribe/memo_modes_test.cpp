@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString kTitle = "トリベ            ";
-
 class MainWindow : public MainWindowFixture {
  protected:
   void write_memo_file(const QStringList& lines) { ASSERT_TRUE(write_lines("memo.dat", lines)); }
@@ -80,22 +78,6 @@ TEST_F(MemoModes, EntryIsRefusedAtTwoHundredMemos) {
   ASSERT_EQ(platform.shown.size(), 1u);
   EXPECT_TRUE(platform.shown[0].text.startsWith("メモは200件までしか登録できません。"));
   EXPECT_EQ(memo_file(), lines);
-}
-
-TEST_F(MemoModes, ModesAreRefusedWhileAnotherHoldsTheButtons) {
-  Toribe& w = start();
-  choose("mnukara_day");
-  choose("mnu_memo");
-  choose("mnumemoichi");
-  choose("memo_all");
-  EXPECT_EQ(w.memo_mode, 0);
-  press_button(6);
-  choose("mnumemoichi");
-  EXPECT_EQ(w.memo_mode, 4);
-  choose("mnu_memo");
-  choose("memo_all");
-  EXPECT_EQ(w.memo_mode, 4);
-  EXPECT_EQ(w.caption, kTitle + "登録済みメモ一覧");
 }
 
 TEST_F(MemoModes, CharactersCp932CannotHoldAreRefusedAsTyped) {
