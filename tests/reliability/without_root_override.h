@@ -12,7 +12,8 @@ class WithoutRootOverride {
   WithoutRootOverride() {
     if (geteuid() != 0 || !get(saved_)) return;
     __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
-    lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH | 1u << CAP_FOWNER);
+    lowered[0].effective &=
+        ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH | 1u << CAP_FOWNER);
     active_ = set(lowered);
   }
   ~WithoutRootOverride() {
