@@ -2,7 +2,8 @@
 # Start to first paint: toribe-first-paint (the program's own start-up) against
 # bare-window (one Qt label), run alternately PAIRS times (default 20), once in an
 # empty working folder and once with every data file at its limit. Prints the
-# median times, their ratio and the median peak memory of each.
+# median wall times and their ratio, the median processor times (the steadier
+# figure on a busy machine) and their ratio, and the median peak memory of each.
 #   scripts/bench-start.sh [PAIRS]
 # Offscreen unless QT_QPA_PLATFORM says otherwise (e.g. QT_QPA_PLATFORM=xcb with a
 # DISPLAY, such as under xvfb-run). Builds first when the executables are missing.
@@ -21,13 +22,13 @@ trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Runs one executable in folder $2; prints "MICROSECONDS MAXRSS_KIB".
+# Runs one executable in folder $2; prints "MICROSECONDS MAXRSS_KIB CPU_MICROSECONDS".
 run_once() {
-  local exe=$1 folder=$2 start end rss
+  local exe=$1 folder=$2 start end out
   start=$(date +%s%N)
-  rss=$(cd "$folder" && "$exe" 2>&1 >/dev/null | sed -n 's/^maxrss //p')
+  out=$(cd "$folder" && "$exe" 2>&1 >/dev/null)
   end=$(date +%s%N)
-  echo "$(((end - start) / 1000)) ${rss:-0}"
+  echo "$(((end - start) / 1000)) $(sed -n 's/^maxrss //p' <<<"$out" | head -1) $(sed -n 's/^cpu_us //p' <<<"$out" | head -1)"
 }
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
@@ -39,14 +40,17 @@ measure() {
     run_once "$build/toribe-first-paint" "$folder" >>"$work/toribe.t"
     run_once "$build/bare-window" "$folder" >>"$work/bare.t"
   done
-  local tt bt tr br
+  local tt bt tr br tc bc
   tt=$(cut -d' ' -f1 "$work/toribe.t" | median)
   bt=$(cut -d' ' -f1 "$work/bare.t" | median)
   tr=$(cut -d' ' -f2 "$work/toribe.t" | median)
   br=$(cut -d' ' -f2 "$work/bare.t" | median)
-  awk -v l="$label" -v tt="$tt" -v bt="$bt" -v tr="$tr" -v br="$br" -v n="$pairs" -v p="$QT_QPA_PLATFORM" 'BEGIN {
-    printf "%-14s %s, %d pairs: toribe %.1f ms, bare %.1f ms, ratio %.2f; peak RSS toribe %d KiB, bare %d KiB, ratio %.2f\n",
-      l, p, n, tt / 1000, bt / 1000, tt / bt, tr, br, tr / br }'
+  tc=$(cut -d' ' -f3 "$work/toribe.t" | median)
+  bc=$(cut -d' ' -f3 "$work/bare.t" | median)
+  awk -v l="$label" -v tt="$tt" -v bt="$bt" -v tr="$tr" -v br="$br" -v tc="$tc" -v bc="$bc" \
+      -v n="$pairs" -v p="$QT_QPA_PLATFORM" 'BEGIN {
+    printf "%-14s %s, %d pairs: toribe %.1f ms, bare %.1f ms, ratio %.2f; processor time toribe %.1f ms, bare %.1f ms, ratio %.2f; peak RSS toribe %d KiB, bare %d KiB, ratio %.2f\n",
+      l, p, n, tt / 1000, bt / 1000, tt / bt, tc / 1000, bc / 1000, tc / bc, tr, br, tr / br }'
 }
 
 mkdir -p "$work/empty" "$work/limits"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -76,8 +77,29 @@ QIcon application_icon() {
   return icon;
 }
 
+namespace {
+
+// ":/toolbar/NN.png" (1 to 26) is cut from one strip of them all: opening 26
+// small PNG files costs more than the rest of building the toolbar.
+QPixmap toolbar_picture(const QString& path) {
+  static const QString kPrefix = QStringLiteral(":/toolbar/");
+  if (path.size() != kPrefix.size() + 6 || !path.startsWith(kPrefix) || !path.endsWith(".png"))
+    return {};
+  bool ok = false;
+  const int number = path.mid(kPrefix.size(), 2).toInt(&ok);
+  if (!ok || number < 1 || number > 26) return {};
+  QPixmap strip;
+  if (!QPixmapCache::find(QStringLiteral("toribe-toolbar-strip"), &strip)) {
+    if (!strip.load(":/toolbar/strip.png", "PNG") || strip.width() < 16 * 26) return {};
+    QPixmapCache::insert(QStringLiteral("toribe-toolbar-strip"), strip);
+  }
+  return strip.copy(16 * (number - 1), 0, 16, 16);
+}
+
+}  // namespace
+
 QPixmap load_picture(const QString& path) {
-  QPixmap picture;
-  picture.load(path, "PNG");
+  QPixmap picture = toolbar_picture(path);
+  if (picture.isNull()) picture.load(path, "PNG");
   return picture;
 }

@@ -1,14 +1,18 @@
 #pragma once
 // The ways a save can fail, put in place for the duration of one save: a folder
 // standing where the file should be, a full disk (a file-size limit of nothing)
-// and a read-only folder (the current folder).
+// and a read-only folder (the current folder; root is made to see its refusal).
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <csignal>
+#include <optional>
 #include <ostream>
+
+#include "reliability/without_root_override.h"
 
 enum class Failure { FolderInPlace, DiskFull, ReadOnlyFolder };
 
@@ -37,6 +41,7 @@ class FailureInPlace {
       }
       case Failure::ReadOnlyFolder:
         QFile::setPermissions(".", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        as_user_.emplace();
         break;
     }
   }
@@ -54,11 +59,14 @@ class FailureInPlace {
         break;
     }
   }
-  // Root writes into a read-only folder all the same; such a run cannot test it.
-  bool effective() const { return failure_ != Failure::ReadOnlyFolder || access(".", W_OK) != 0; }
+  // False only where root's override could not be dropped: then the folder takes the write.
+  bool effective() const {
+    return failure_ != Failure::ReadOnlyFolder || faccessat(AT_FDCWD, ".", W_OK, AT_EACCESS) != 0;
+  }
 
  private:
   Failure failure_;
   QString file_;
   rlimit old_limit_{};
+  std::optional<WithoutRootOverride> as_user_;
 };

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "address/jyusho.h"
-#include "app/tool_windows.h"
 #include "baseball/baseball.h"
 #include "calendar/user_day_files.h"
 #include "cards/card_boxes.h"
@@ -24,6 +23,7 @@
 #include "ledger/koz_file.h"
 #include "ledger/kozukai.h"
 #include "reliability/failure_in_place.h"
+#include "reliability/window_rig.h"
 #include "settings/settings.h"
 #include "toribe/toribe.h"
 
@@ -33,68 +33,6 @@ QByteArray file_bytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// One window at a time in the test's folder, driven through its events with the
-// scripted platform (today is 2003-05-12).
-struct Rig {
-  ScriptedPlatform platform;
-  Module1 m;
-  std::unique_ptr<Form> form;
-
-  template <class T>
-  T& as() {
-    return static_cast<T&>(*form);
-  }
-  Toribe& main_window() {
-    form = std::make_unique<Toribe>(
-        m, platform, [this](const QString& name) { return make_tool_window(name, m, platform); });
-    form->show();
-    return as<Toribe>();
-  }
-  template <class T, class... Args>
-  T& tool(Args&... args) {
-    form = std::make_unique<T>(args..., platform);
-    form->show();
-    return as<T>();
-  }
-  void send(Event::Type type, const QString& name, int index = -1) {
-    Event event;
-    event.type = type;
-    event.name = name;
-    event.index = index;
-    form->dispatch(event);
-  }
-  void click(const QString& name, int index = -1) { send(Event::Click, name, index); }
-  void fill(const QString& box, const QString& text) {
-    form->c(box).text = text;
-    send(Event::Change, box);
-  }
-  // The main window: a button of the bar, a day of May 2003.
-  void press_button(int index) { send(Event::MouseDown, "Command13", index); }
-  void press_day(int day) {
-    const int cell = as<Toribe>().first_col + day - 1;
-    send(Event::MouseDown, "Label1", cell);
-    send(Event::Click, "Label1", cell);
-  }
-  void write_memo(const QString& text) {
-    click("mnu_memo");
-    fill("Text2", text);
-    press_button(5);
-  }
-  // The ledger: one income entry of the month shown.
-  void enter_income() {
-    click("Command3");
-    form->c("Text1").text = "おこづかい";
-    form->c("Text2").text = "1000";
-    click("Command6");
-  }
-  void settings(int base_year = 2003) {
-    set_ini_defaults(m, platform.today());
-    m.ini_str = rebuild_token_string("TORNDD", base_year, kDefaultTokenString);
-    parse_token_string(m);
-    ASSERT_TRUE(write_ini(m, kSettingsFile));
-  }
-};
 
 QString ini_first_line() { return read_lines(kSettingsFile).value_or(QStringList{""}).value(0); }
 
@@ -138,6 +76,32 @@ const Writer kWriters[] = {
      [](Rig& r) { r.click("Option1", 1); }, [](Rig& r) { return r.m.calen_mode == 2; },
      [](Rig& r) { r.click("Option1", 1); },
      [](Rig&) { return ini_first_line().startsWith("IBE"); }},
+    // At start a short settings file is completed with the defaults and written whole.
+    {"SettingsCompletedAtStart", "Toribe.ini",
+     [](Rig&) {
+       ASSERT_TRUE(write_lines(kSettingsFile, {"IBE", "KOZ = 200305"}));
+     },
+     [](Rig& r) { r.start_program(); },
+     [](Rig& r) {
+       return r.program->m.ini_str == kDefaultTokenString && r.program->m.ini_koz == "KOZ = 200305";
+     },
+     [](Rig& r) { r.start_program(); },
+     [](Rig&) { return read_lines(kSettingsFile).value_or(QStringList()).size() == 12; }},
+    // A token string of three characters is padded at start and written at once.
+    {"SettingsPaddedAtStart", "Toribe.ini",
+     [](Rig&) {
+       QStringList lines{"IBE", "KOZ = 200305", "BaseBall = "};
+       for (int i = 1; i <= 9; ++i) lines << QString("TORIBE%1 = ").arg(i);
+       ASSERT_TRUE(write_lines(kSettingsFile, lines));
+     },
+     [](Rig& r) { r.start_program(); },
+     [](Rig& r) {
+       return r.program->m.calen_mode == 2 &&
+              r.program->m.ini_str == "IBEABCDEFGHIJKLMNOPQRSTUVWXYZ0";
+     },
+     [](Rig& r) { r.start_program(); },
+     [](Rig&) { return ini_first_line() == "IBEABCDEFGHIJKLMNOPQRSTUVWXYZ0"; }, false, nullptr,
+     true},
     {"Holidays", "Holiday.DAT",
      [](Rig& r) {
        HoliTable old{};

@@ -90,6 +90,8 @@ TEST(SettingsTokens, ALaterSmallerBaseYearDropsTheExtraTokens) {
   EXPECT_EQ(rebuild_token_string("IBENDE", 1999, big), "IBENDE003GHIJKLMNOPQRSTUVWXYZ0");
 }
 
+// The settings file at start; a second copy refused is the scenario
+// startup/second_instance_is_refused.
 class SettingsFile : public ::testing::Test {
  protected:
   void SetUp() override { QDir::setCurrent(dir.path()); }
@@ -158,28 +160,6 @@ TEST_F(SettingsFile, AnyBytesStartTheProgram) {
     // A file of twelve lines or more is read as it is; a shorter one is rewritten whole.
     EXPECT_GE(read_lines(kSettingsFile)->size(), 12);
   }
-}
-
-TEST_F(SettingsFile, SecondInstanceIsRefusedAndTouchesNothing) {
-  platform.other_instance = true;
-  EXPECT_FALSE(module1_main(platform));
-  ASSERT_EQ(platform.shown.size(), 1u);
-  EXPECT_EQ(platform.shown[0].text, "「トリベ」は、すでに起動されています。");
-  EXPECT_EQ(platform.shown[0].title, "toribe");
-  EXPECT_EQ(platform.shown[0].icon, MsgIcon::Stop);
-  EXPECT_TRUE(platform.quit_called);
-  EXPECT_FALSE(QFile::exists(kSettingsFile));
-}
-
-TEST_F(SettingsFile, UnwritableFileIsToldAndTheSettingsStayInMemory) {
-  QDir().mkdir(kSettingsFile);  // a folder where the file should be: no write can succeed
-  auto program = module1_main(platform);
-  ASSERT_TRUE(program);
-  ASSERT_FALSE(platform.shown.empty());
-  EXPECT_TRUE(platform.shown[0].text.contains("Toribe.ini"));
-  program->main_window->Option1_Click(2);
-  EXPECT_EQ(program->m.calen_mode, 3);
-  EXPECT_EQ(platform.shown.size(), 2u);
 }
 
 TEST_F(SettingsFile, ModeClicksWhileLoadingNeitherRepaintNorWrite) {

@@ -1,5 +1,6 @@
-// The main window's day tables: loaded before the first paint, saved when a
-// setting mode ends.
+// The main window's day tables, loaded before the first paint. Saving them when a
+// setting mode ends is the scenarios' (editing/user_holiday_setting,
+// editing/anniversary_setting).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -59,31 +60,6 @@ TEST_F(ToribeDayFiles, NoFilesStartWithEmptyUserTables) {
   EXPECT_TRUE(t.holi_dat[kHoliYears].isEmpty());
   EXPECT_TRUE(t.kinen_dat[0].isEmpty());
   EXPECT_FALSE(QFile::exists("Holiday.DAT"));
-}
-
-TEST_F(ToribeDayFiles, SavingHolidaysNormalisesWritesAndEndsTheMode) {
-  Toribe& t = load();
-  t.yasumi_mode = 1;
-  t.holi_dat[0] = "2003";
-  t.holi_dat[kHoliYears] = "20031103";
-  t.holi_dat[kHoliYears + 1] = "20030101";
-  t.save_holi();
-  EXPECT_EQ(t.yasumi_mode, 0);
-  const QStringList lines = *read_lines("Holiday.DAT");
-  ASSERT_EQ(lines.size(), 11);
-  EXPECT_EQ(lines[0], "2003");
-  EXPECT_EQ(lines[10], "hjjijkjkhjjikkji");  // 20030101, 20031103
-  EXPECT_TRUE(platform_.shown.empty());
-}
-
-TEST_F(ToribeDayFiles, SavingAnniversariesWritesAndEndsTheMode) {
-  Toribe& t = load();
-  t.kinen_mode = 1;
-  t.kinen_dat[0] = "0101a";
-  t.kinen_dat[1] = "0202b,c";
-  t.save_kinen();
-  EXPECT_EQ(t.kinen_mode, 0);
-  EXPECT_EQ(*read_lines("Memorial.DAT"), (QStringList{"0101a", "0202b,c"}));
 }
 
 }  // namespace
