@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(quoted_records_bytes(reread) == quoted_records_bytes(file));
   if (!write_cards(again, file, false)) return 0;
   const QuotedRecords kept_only = read_cards(again);
-  FUZZ_CHECK(kept_only.records.isEmpty());
+  FUZZ_CHECK(kept_only.records.empty());
   FUZZ_CHECK(kept_only.kept.size() == file.kept.size());
   return 0;
 }
