@@ -122,9 +122,15 @@ bool QtPlatform::acquire_instance_lock() {
 
 void QtPlatform::show_modal(Form& form) {
   form.show();
+  // Qt makes a window modal only when it is shown after being told so: the
+  // window is built with its form still hidden, then shown modal.
+  const bool shown = form.visible;
+  form.visible = false;
   FormWindow& window = windows_.open(form);
+  window.hide();
   window.setWindowModality(Qt::ApplicationModal);
   window.closes_on_escape = true;
+  form.visible = shown;
   windows_.sync_all();
   // Wait here, as a modal window does, until the form hides itself.
   QEventLoop loop;

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "core/scripted_platform.h"
 #include "ui/qt_platform.h"
@@ -158,6 +159,27 @@ TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
   windows.sync_all();
   press(widget<QLineEdit>("Text1"), Qt::Key_Escape, "\x1b");
   EXPECT_EQ(form.count(Event::Click, "Command1"), 2);
+}
+
+// A tool window shown over the main window takes every click and key until it
+// closes: the main window behind it is blocked.
+TEST(ModalWindow, BlocksTheWindowBehindIt) {
+  QtPlatform platform;
+  TestForm main_form(platform);
+  main_form.visible = true;
+  FormWindow& main_window = platform.windows().open(main_form);
+  TestForm tool(platform);
+  QWidget* modal_while_shown = nullptr;
+  QTimer::singleShot(0, [&] {
+    modal_while_shown = QApplication::activeModalWidget();
+    tool.unload();
+    platform.windows().sync_all();
+  });
+  platform.show_modal(tool);
+  ASSERT_NE(modal_while_shown, nullptr);
+  EXPECT_NE(modal_while_shown, &main_window);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  platform.windows().close_all();
 }
 
 TEST(Quitting, TheCloseIsAskedOnce) {
