@@ -29,6 +29,10 @@ class IconAfterFirstPaint : public QObject {
 }  // namespace
 
 void prepare_application(QApplication& app) {
+  // The menu bar stays inside the window, where the window's layout has room for
+  // it, even on desktops that offer a global menu; and no session-bus query for
+  // such a menu holds up the start.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication::setApplicationName("toribe");
   QGuiApplication::setDesktopFileName("toribe");
   QApplication::setFont(default_font());
