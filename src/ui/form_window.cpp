@@ -21,6 +21,7 @@
 #include "ui/caption_button.h"
 #include "ui/list_box.h"
 #include "ui/look.h"
+#include "ui/scroll_bar.h"
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
 #include "ui/widget_text.h"
@@ -267,13 +268,9 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
     case Kind::Frame:
       return new QGroupBox(parent);
     case Kind::HScroll:
-    case Kind::VScroll: {
+    case Kind::VScroll:
       // Reached by Tab and moved by the arrow keys, as any input control.
-      auto* bar =
-          new QScrollBar(control.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
-      bar->setFocusPolicy(Qt::StrongFocus);
-      return bar;
-    }
+      return new ScrollBar(control.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
     case Kind::Shape:
       return new ShapeWidget(false, parent);
     case Kind::Line:
