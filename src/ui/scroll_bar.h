@@ -2,9 +2,12 @@
 // A scroll bar that takes the focus like any input control. Qt inverts a scroll
 // bar's controls (so that the wheel scrolls the way a view does), which turns a
 // horizontal bar's Left and Right keys around: here the arrow keys move the
-// thumb the way they point, as on any other desktop.
+// thumb the way they point, as on any other desktop. The style draws no focus on
+// a scroll bar, so the thumb is outlined while the bar has it.
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 
 class ScrollBar : public QScrollBar {
  public:
@@ -19,5 +22,17 @@ class ScrollBar : public QScrollBar {
     const bool towards_end = (event->key() == Qt::Key_Right) != isRightToLeft();
     triggerAction(towards_end ? SliderSingleStepAdd : SliderSingleStepSub);
     event->accept();
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(thumb.adjusted(1, 1, -1, -1));
   }
 };

@@ -145,6 +145,11 @@ TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
   EXPECT_EQ(form.c("VScroll1").value, 1);
   EXPECT_EQ(form.count(Event::Change, "VScroll1"), 1);
 
+  // The focus shows on the bar, or a person tabbing through cannot see where it is.
+  const QImage focused = bar->grab().toImage();
+  widget<QLineEdit>("Text1")->setFocus();
+  EXPECT_NE(bar->grab().toImage(), focused);
+
   press(widget<QLineEdit>("Text1"), Qt::Key_F1);
   EXPECT_EQ(helps, 1);
 
