@@ -244,7 +244,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
   if (QString error = check_usable(target, arg(1)); !error.isEmpty()) return error;
   QWidget* widget = target.widget;
   if (verb == "click" || verb == "rclick" || verb == "dclick") {
-    const Qt::MouseButton button = verb == "click" ? Qt::LeftButton : Qt::RightButton;
+    const Qt::MouseButton button = verb == "rclick" ? Qt::RightButton : Qt::LeftButton;
     if (target.action) {
       if (verb != "click") return {};
       // A menu title opens its menu; choosing an item closes the menu it lies in.
