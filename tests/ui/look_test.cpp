@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -96,6 +97,38 @@ TEST(WindowLook, ListsAreFixedPitchAndLabelsProportional) {
   EXPECT_EQ(list.horizontalAdvance("i"), list.horizontalAdvance("W"));
   EXPECT_EQ(list.horizontalAdvance("センチ"), list.horizontalAdvance("　　　"));
   EXPECT_EQ(QFontInfo(window.widget("Label1")->font()).family(), "IPAPGothic");
+}
+
+// A gift record is padded into columns with blanks, so its line may run past the
+// list box: it is cut at the box's edge as it always was, reading the same as in
+// a box wide enough for all of it, with no "…" put in its place.
+TEST(WindowLook, ALineWiderThanTheListIsCutNotElided) {
+  ScriptedPlatform platform;
+  Sample form(platform);
+  form.width = 13000;
+  form.visible = true;
+  FormWindow window(form, nullptr);
+  auto* list = qobject_cast<QListWidget*>(window.widget("List1"));
+  Control& box = form.c("List1");
+  box.font = {"ＭＳ ゴシック", 9, false};
+  box.width = 5310;
+  const QString first = "2026年12月10日  山田太郎" + QString(16, ' ') + "ハム" + QString(18, ' ');
+  const QString second = "2026年12月10日  佐藤" + QString(18, ' ') + "5000円" + QString(15, ' ');
+  // Added one by one, as records are entered.
+  for (const QStringList& items : {QStringList{first}, QStringList{first, second}}) {
+    box.items = items;
+    window.sync();
+    QCoreApplication::processEvents();
+  }
+  const auto first_line = [&](int shown_width) {
+    const QRect row = list->visualItemRect(list->item(0));
+    return list->viewport()->grab({0, row.top(), shown_width, row.height()}).toImage();
+  };
+  const QImage narrow = first_line(list->viewport()->width());
+  box.width = 12000;
+  window.sync();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(first_line(narrow.width()), narrow);
 }
 
 TEST(Japanese, StandardButtonsAreJapaneseEvenWithoutTranslation) {
