@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "ui/caption_button.h"
+#include "ui/frame_box.h"
 #include "ui/list_box.h"
 #include "ui/look.h"
 #include "ui/scroll_bar.h"
@@ -266,7 +267,7 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
     case Kind::CheckBox:
       return new QCheckBox(parent);
     case Kind::Frame:
-      return new QGroupBox(parent);
+      return new FrameBox(parent);
     case Kind::HScroll:
     case Kind::VScroll:
       // Reached by Tab and moved by the arrow keys, as any input control.

@@ -99,6 +99,38 @@ TEST(WindowLook, ListsAreFixedPitchAndLabelsProportional) {
   EXPECT_EQ(QFontInfo(window.widget("Label1")->font()).family(), "IPAPGothic");
 }
 
+// The main window's calendar frame: its caption sits on the top border, so the
+// option button placed 240 twips down is clear of the frame's line.
+class FramedOptions : public Form {
+ public:
+  explicit FramedOptions(Platform& platform) : Form("Framed", platform) {
+    width = 3000;
+    height = 2000;
+    place(add(Kind::Frame, "Frame1"), 120, 0, 1500, 1020).text = "ｶﾚﾝﾀﾞｰ";
+    Control& option = place(add(Kind::Option, "Option1"), 120, 240, 1260, 240);
+    option.parent = "Frame1";
+    option.text = "通常";
+  }
+
+ protected:
+  void handle(Event&) override {}
+};
+
+TEST(WindowLook, AFrameLineRunsAboveTheOptionsInside) {
+  ScriptedPlatform platform;
+  FramedOptions form(platform);
+  FormWindow window(form, nullptr);
+  QWidget* frame = window.widget("Frame1");
+  QWidget* option = window.widget("Option1");
+  option->hide();
+  const QImage drawn = frame->grab().toImage();
+  // The top border, found down a column right of the caption.
+  const int x = frame->width() - 10;
+  int line = 0;
+  while (line < drawn.height() && drawn.pixel(x, line) == drawn.pixel(x, 0)) ++line;
+  EXPECT_LT(line, option->y());
+}
+
 // A gift record is padded into columns with blanks, so its line may run past the
 // list box: it is cut at the box's edge as it always was, reading the same as in
 // a box wide enough for all of it, with no "…" put in its place.
