@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 #include "ui/help_window.h"
 #include "ui/japanese.h"
@@ -150,8 +151,16 @@ void QtPlatform::show_main(Form& form) {
 
 void QtPlatform::show_help() {
   if (!help_) help_ = std::make_unique<HelpWindow>();
+  // Asked for from a tool window, the guide belongs to it: the modal tool would
+  // otherwise block the guide until it closes, and the window manager keeps the
+  // guide above it.
+  QWidget* modal = QApplication::activeModalWidget();
+  help_->winId();
+  if (QWindow* handle = help_->windowHandle())
+    handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
   help_->show();
   help_->raise();
+  help_->activateWindow();
 }
 
 // exit() rather than quit(): quit() asks every window to close, and the main

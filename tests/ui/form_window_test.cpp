@@ -187,6 +187,43 @@ TEST(ModalWindow, BlocksTheWindowBehindIt) {
   platform.windows().close_all();
 }
 
+// F1 in a tool window opens the guide over it, usable at once: the modal tool
+// window must not block the guide it asked for.
+TEST(ModalWindow, LeavesTheHelpItOpenedUsable) {
+  QtPlatform platform;
+  TestForm main_form(platform);
+  main_form.visible = true;
+  platform.windows().open(main_form);
+  TestForm tool(platform);
+  struct BlockWatch : QObject {
+    bool help_blocked = false;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (watched->objectName() == "help" && event->type() == QEvent::WindowBlocked)
+        help_blocked = true;
+      if (watched->objectName() == "help" && event->type() == QEvent::WindowUnblocked)
+        help_blocked = false;
+      return false;
+    }
+  } watch;
+  qApp->installEventFilter(&watch);
+  bool help_shown = false;
+  bool help_blocked = true;
+  QTimer::singleShot(0, [&] {
+    platform.show_help();
+    QCoreApplication::processEvents();
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == "help") help_shown = top->isVisible();
+    help_blocked = watch.help_blocked;
+    tool.unload();
+    platform.windows().sync_all();
+  });
+  platform.show_modal(tool);
+  qApp->removeEventFilter(&watch);
+  EXPECT_TRUE(help_shown);
+  EXPECT_FALSE(help_blocked);
+  platform.windows().close_all();
+}
+
 TEST(Quitting, TheCloseIsAskedOnce) {
   QtPlatform platform;
   TestForm form(platform);
