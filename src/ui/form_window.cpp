@@ -360,20 +360,16 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       e.shift = vb_shift(mouse->modifiers());
       fire(e);
       if (mouse->button() != Qt::LeftButton) return false;
-      if (control && control->kind == Kind::Option) {
-        for (Control& other : form_.controls())
-          if (other.kind == Kind::Option && other.parent == control->parent) other.checked = false;
-        control->checked = true;
-      } else if (control && control->kind == Kind::CheckBox) {
-        control->checked = !control->checked;
+      if (control && (control->kind == Kind::Option || control->kind == Kind::CheckBox)) {
+        choose(*control);
+        return true;
       }
       // Buttons report Click through their clicked signal, so the keyboard presses them too.
       if (control && (control->kind == Kind::ComboBox || control->kind == Kind::Button))
         return false;
       e.type = Event::Click;
       fire(e);
-      return control && (control->kind == Kind::Option || control->kind == Kind::CheckBox ||
-                         control->kind == Kind::ListBox);
+      return control && control->kind == Kind::ListBox;
     }
     case QEvent::MouseMove:
       e.type = Event::MouseMove;
@@ -398,6 +394,13 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         key->accept();  // taken: it travels no further, to the window's own keys
         return true;
       }
+      // Space chooses a focused option button or check box as a click would; the
+      // widget's own toggle would only be undone by the next refresh.
+      if (key->key() == Qt::Key_Space &&
+          (control->kind == Kind::Option || control->kind == Kind::CheckBox)) {
+        if (!key->isAutoRepeat()) choose(*control);
+        return true;
+      }
       // Enter and Space press the focused button as the mouse would, so that a
       // button that acts on its mouse-down answers the keyboard too.
       auto* button = qobject_cast<QPushButton*>(widgets_.value(control->ref()));
@@ -410,6 +413,18 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+// An option button is chosen alone among those of its frame; a check box flips.
+void FormWindow::choose(Control& control) {
+  if (control.kind == Kind::Option) {
+    for (Control& other : form_.controls())
+      if (other.kind == Kind::Option && other.parent == control.parent) other.checked = false;
+    control.checked = true;
+  } else {
+    control.checked = !control.checked;
+  }
+  fire(Event::Click, control);
 }
 
 void FormWindow::press_button(const Control& control, QPushButton* button) {

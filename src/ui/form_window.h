@@ -65,6 +65,7 @@ class FormWindow : public QMainWindow {
   bool mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e);
   void escape();
   void press_button(const Control& control, QPushButton* button);
+  void choose(Control& control);
 
   bool quiet() const { return syncing_ || !live(); }
 
