@@ -5,6 +5,7 @@
 
 #include "ui/japanese.h"
 #include "ui/look.h"
+#include "ui/program_style.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void prepare_application(QApplication& app) {
   // it, even on desktops that offer a global menu; and no session-bus query for
   // such a menu holds up the start.
   QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  QApplication::setStyle(new ProgramStyle);
   QApplication::setApplicationName("toribe");
   QGuiApplication::setDesktopFileName("toribe");
   QApplication::setFont(default_font());

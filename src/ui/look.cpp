@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
@@ -73,8 +74,16 @@ QFont default_font() {
 QIcon application_icon() {
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256})
-    icon.addFile(QString(":/app/toribe_%1.png").arg(size), QSize(size, size));
+    icon.addPixmap(read_png(QString(":/app/toribe_%1.png").arg(size)));
   return icon;
+}
+
+QPixmap read_png(const QString& path) {
+  QImageReader reader(path, "png");
+  // Told the format, the reader still asks every image plugin whether it knows
+  // better (loading the gif, ico and jpeg plugins and libjpeg) unless it may not guess.
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
 }
 
 namespace {
@@ -90,7 +99,8 @@ QPixmap toolbar_picture(const QString& path) {
   if (!ok || number < 1 || number > 26) return {};
   QPixmap strip;
   if (!QPixmapCache::find(QStringLiteral("toribe-toolbar-strip"), &strip)) {
-    if (!strip.load(":/toolbar/strip.png", "PNG") || strip.width() < 16 * 26) return {};
+    strip = read_png(":/toolbar/strip.png");
+    if (strip.width() < 16 * 26) return {};
     QPixmapCache::insert(QStringLiteral("toribe-toolbar-strip"), strip);
   }
   return strip.copy(16 * (number - 1), 0, 16, 16);
@@ -100,6 +110,6 @@ QPixmap toolbar_picture(const QString& path) {
 
 QPixmap load_picture(const QString& path) {
   QPixmap picture = toolbar_picture(path);
-  if (picture.isNull()) picture.load(path, "PNG");
+  if (picture.isNull()) picture = read_png(path);
   return picture;
 }

@@ -25,3 +25,5 @@ QIcon application_icon();
 // A picture of the program's own (every one is a PNG): read as PNG directly, so
 // Qt loads no other image plugin to guess the format.
 QPixmap load_picture(const QString& path);
+// The PNG file at `path`, read without guessing its format; null if unreadable.
+QPixmap read_png(const QString& path);
