@@ -141,7 +141,7 @@ QWidget* FormWindow::make_deferred(Control& control) {
   QWidget* made = make_widget(control);
   const auto at = std::find(order_.begin(), order_.end(), &control);
   for (auto it = at + 1; it != order_.end(); ++it) {
-    QWidget* later = widgets_.value((*it)->ref());
+    QWidget* later = widget_of_.value(*it);
     if (later && later->parentWidget() == made->parentWidget()) {
       made->stackUnder(later);
       break;
@@ -150,7 +150,7 @@ QWidget* FormWindow::make_deferred(Control& control) {
   if (made->focusPolicy() != Qt::NoFocus) {
     QWidget* previous = nullptr;
     for (Control* other : order_) {
-      QWidget* next = widgets_.value(other->ref());
+      QWidget* next = widget_of_.value(other);
       if (!next || next->focusPolicy() == Qt::NoFocus) continue;
       if (previous) QWidget::setTabOrder(previous, next);
       previous = next;
