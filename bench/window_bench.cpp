@@ -5,13 +5,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
-#include <QSet>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "bench/limit_files.h"
 #include "core/scripted_platform.h"
+#include "tests/ui/paint_log.h"
 #include "toribe/toribe.h"
 #include "ui/form_window.h"
 
@@ -83,20 +82,6 @@ void BM_WindowMemoListFirstOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowMemoListFirstOpen)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// Counts the widgets painted, by name.
-class PaintCounter : public QObject {
- public:
-  PaintCounter() { QApplication::instance()->installEventFilter(this); }
-  ~PaintCounter() override { QApplication::instance()->removeEventFilter(this); }
-  QSet<QString> painted;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted.insert(watched->objectName());
-    return false;
-  }
-};
-
 // One idle second of the clock, painted as the event loop paints it: only the
 // clock should be drawn again (and the window's background behind its text). The
 // counter "widgets" tells how many were painted; "other" those beside the clock.
@@ -108,18 +93,17 @@ void BM_WindowIdleClock(benchmark::State& state) {
     w.windows.sync_all();
     QCoreApplication::processEvents();
   }
-  PaintCounter counter;
+  PaintLog log;
   for (auto _ : state) {
     w.platform.advance(1000);
     w.windows.sync_all();
     QCoreApplication::processEvents();
   }
   for (const char* behind_the_clock : {"Label4", "client", "toribe"})
-    counter.painted.remove(behind_the_clock);
-  state.counters["other"] = double(counter.painted.size());
-  if (!counter.painted.isEmpty())
-    state.SetLabel(
-        ("also painted: " + QStringList(counter.painted.values()).join(' ')).toStdString());
+    log.painted.remove(behind_the_clock);
+  state.counters["other"] = double(log.painted.size());
+  if (!log.painted.isEmpty())
+    state.SetLabel(("also painted: " + QStringList(log.painted.values()).join(' ')).toStdString());
 }
 BENCHMARK(BM_WindowIdleClock)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include "core/scripted_platform.h"
+#include "paint_log.h"
 #include "ui/form_window.h"
 
 namespace {
@@ -39,19 +40,6 @@ class Every : public Form {
 
  protected:
   void handle(Event&) override {}
-};
-
-class PaintLog : public QObject {
- public:
-  PaintLog() { QApplication::instance()->installEventFilter(this); }
-  ~PaintLog() override { QApplication::instance()->removeEventFilter(this); }
-  QSet<QString> painted;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted.insert(watched->objectName());
-    return false;
-  }
 };
 
 void settle() {
