@@ -54,7 +54,7 @@ class Sample : public Form {
  public:
   explicit Sample(Platform& platform) : Form("Sample", platform) {
     width = 3000;
-    height = 2000;
+    height = 3200;
     Control& key = place(add(Kind::Button, "Command1"), 120, 120, 600, 375);
     key.text = "M+";
     key.fore = kRed;
@@ -62,6 +62,11 @@ class Sample : public Form {
     key.enabled = false;
     place(add(Kind::ListBox, "List1"), 120, 600, 2000, 900);
     place(add(Kind::Label, "Label1"), 120, 1600, 2000, 300).text = "見出し";
+    // The main window's calendar frame, with an option button 240 twips down.
+    place(add(Kind::Frame, "Frame1"), 120, 2000, 1500, 1020).text = "ｶﾚﾝﾀﾞｰ";
+    Control& option = place(add(Kind::Option, "Option1"), 120, 240, 1260, 240);
+    option.parent = "Frame1";
+    option.text = "通常";
   }
 
  protected:
@@ -99,26 +104,11 @@ TEST(WindowLook, ListsAreFixedPitchAndLabelsProportional) {
   EXPECT_EQ(QFontInfo(window.widget("Label1")->font()).family(), "IPAPGothic");
 }
 
-// The main window's calendar frame: its caption sits on the top border, so the
-// option button placed 240 twips down is clear of the frame's line.
-class FramedOptions : public Form {
- public:
-  explicit FramedOptions(Platform& platform) : Form("Framed", platform) {
-    width = 3000;
-    height = 2000;
-    place(add(Kind::Frame, "Frame1"), 120, 0, 1500, 1020).text = "ｶﾚﾝﾀﾞｰ";
-    Control& option = place(add(Kind::Option, "Option1"), 120, 240, 1260, 240);
-    option.parent = "Frame1";
-    option.text = "通常";
-  }
-
- protected:
-  void handle(Event&) override {}
-};
-
+// The frame's caption sits on its top border, so the option button placed 240
+// twips down is clear of the frame's line.
 TEST(WindowLook, AFrameLineRunsAboveTheOptionsInside) {
   ScriptedPlatform platform;
-  FramedOptions form(platform);
+  Sample form(platform);
   FormWindow window(form, nullptr);
   QWidget* frame = window.widget("Frame1");
   QWidget* option = window.widget("Option1");
