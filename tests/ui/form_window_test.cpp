@@ -167,33 +167,13 @@ TEST_F(Windows, KeyboardReachesScrollBarsHelpAndTheWayOut) {
 }
 
 // A tool window shown over the main window takes every click and key until it
-// closes: the main window behind it is blocked.
-TEST(ModalWindow, BlocksTheWindowBehindIt) {
+// closes: the main window behind it is blocked. F1 in it opens the guide over it,
+// usable at once: the modal tool window must not block the guide it asked for.
+TEST(ModalWindow, BlocksTheWindowBehindItButNotItsHelp) {
   QtPlatform platform;
   TestForm main_form(platform);
   main_form.visible = true;
   FormWindow& main_window = platform.windows().open(main_form);
-  TestForm tool(platform);
-  QWidget* modal_while_shown = nullptr;
-  QTimer::singleShot(0, [&] {
-    modal_while_shown = QApplication::activeModalWidget();
-    tool.unload();
-    platform.windows().sync_all();
-  });
-  platform.show_modal(tool);
-  ASSERT_NE(modal_while_shown, nullptr);
-  EXPECT_NE(modal_while_shown, &main_window);
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  platform.windows().close_all();
-}
-
-// F1 in a tool window opens the guide over it, usable at once: the modal tool
-// window must not block the guide it asked for.
-TEST(ModalWindow, LeavesTheHelpItOpenedUsable) {
-  QtPlatform platform;
-  TestForm main_form(platform);
-  main_form.visible = true;
-  platform.windows().open(main_form);
   TestForm tool(platform);
   struct BlockWatch : QObject {
     bool help_blocked = false;
@@ -206,9 +186,11 @@ TEST(ModalWindow, LeavesTheHelpItOpenedUsable) {
     }
   } watch;
   qApp->installEventFilter(&watch);
+  QWidget* modal_while_shown = nullptr;
   bool help_shown = false;
   bool help_blocked = true;
   QTimer::singleShot(0, [&] {
+    modal_while_shown = QApplication::activeModalWidget();
     platform.show_help();
     QCoreApplication::processEvents();
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -219,6 +201,9 @@ TEST(ModalWindow, LeavesTheHelpItOpenedUsable) {
   });
   platform.show_modal(tool);
   qApp->removeEventFilter(&watch);
+  ASSERT_NE(modal_while_shown, nullptr);
+  EXPECT_NE(modal_while_shown, &main_window);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(help_shown);
   EXPECT_FALSE(help_blocked);
   platform.windows().close_all();
