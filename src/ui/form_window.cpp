@@ -72,10 +72,11 @@ void FormWindow::build() {
       action_of_[&control] = menu->menuAction();
     } else if (control.kind == Kind::MenuItem) {
       QAction* action = menus.value(control.parent)->addAction(control.text);
-      action->setObjectName(control.ref());
-      actions_[control.ref()] = action;
+      const QString ref = control.ref();
+      action->setObjectName(ref);
+      actions_[ref] = action;
       action_of_[&control] = action;
-      refs_[action] = control.ref();
+      refs_[action] = ref;
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     } else if (control.kind == Kind::ToolButton) {
       if (!toolbar_) toolbar_ = add_toolbar_row(control.name);
@@ -88,11 +89,12 @@ void FormWindow::build() {
         toolbar_ = add_toolbar_row(control.name);
         toolbar_->addAction(action);
       }
-      action->setObjectName(control.ref());
-      actions_[control.ref()] = action;
+      const QString ref = control.ref();
+      action->setObjectName(ref);
+      actions_[ref] = action;
       action_of_[&control] = action;
-      refs_[action] = control.ref();
-      if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(control.ref());
+      refs_[action] = ref;
+      if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(ref);
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     }
   }
@@ -117,17 +119,18 @@ void FormWindow::build() {
 QWidget* FormWindow::make_widget(Control& control) {
   QWidget* parent = widgets_.value(control.parent, client_);
   QWidget* widget = create_widget(control, parent);
-  widget->setObjectName(control.ref());
+  const QString ref = control.ref();
+  widget->setObjectName(ref);
   widget->setMouseTracking(true);
   widget->installEventFilter(this);
-  widgets_[control.ref()] = widget;
+  widgets_[ref] = widget;
   widget_of_[&control] = widget;
   applied_of_[widget].own_policy = widget->focusPolicy();
-  refs_[widget] = control.ref();
+  refs_[widget] = ref;
   if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
     view->viewport()->installEventFilter(this);
     view->viewport()->setMouseTracking(true);
-    refs_[view->viewport()] = control.ref();
+    refs_[view->viewport()] = ref;
   }
   connect_signals(control, widget);
   return widget;

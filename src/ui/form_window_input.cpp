@@ -59,6 +59,23 @@ int vb_shift(Qt::KeyboardModifiers modifiers) {
          (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// The events a form hears of; every other event a widget gets (painting,
+// polishing, layout, ...) is left to Qt without looking its control up.
+bool reaches_forms(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::KeyPress:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 void FormWindow::fire(Event& event) {
@@ -76,7 +93,7 @@ void FormWindow::fire(Event::Type type, const Control& control) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (quiet()) return false;
+  if (quiet() || !reaches_forms(event->type())) return false;
   const bool on_client = watched == client_;
   // A mouse event a control left unhandled travels on to the background; the
   // form heard it already from the control.
