@@ -6,9 +6,11 @@
 #include "app/startup.h"
 #include "app/startup_window.h"
 #include "bench/first_paint_probe.h"
+#include "ui/font_config_reader.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char* argv[]) {
+  start_reading_font_configuration();
   QApplication app(argc, argv);
   prepare_application(app);
   QtPlatform platform;

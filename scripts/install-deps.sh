@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Toribe need on Debian 12.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
           qt6-translations-l10n desktop-file-utils)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.

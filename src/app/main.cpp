@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "app/startup_window.h"
+#include "ui/font_config_reader.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -22,6 +23,7 @@ void leave_home_folder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  start_reading_font_configuration();
   QApplication app(argc, argv);
   prepare_application(app);
   leave_home_folder();

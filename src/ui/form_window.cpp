@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/caption_button.h"
+#include "ui/font_config_reader.h"
 #include "ui/frame_box.h"
 #include "ui/list_box.h"
 #include "ui/look.h"
@@ -98,6 +99,7 @@ void FormWindow::build() {
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     }
   }
+  finish_reading_font_configuration();
   // Frames first, so that their children can be placed inside them. A control
   // hidden at start (a mode of the window, a frame's hidden child) gets its
   // widget when first shown; the first keeps one, so that every later widget

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/font_config_reader.h"
 #include "ui/help_window.h"
 #include "ui/japanese.h"
 #include "ui/twips.h"
@@ -42,6 +43,7 @@ QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
 
 MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon icon,
                               const QString& title) {
+  finish_reading_font_configuration();
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
   box.setText(shown_text(text));
