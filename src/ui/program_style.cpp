@@ -43,10 +43,10 @@ class OverflowArrows : public QIconEngine {
   QColor colour_;
 };
 
-bool is_fusion_top_toolbar(const QStyle* base, const QStyleOption* option, const QWidget* widget) {
-  const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
-  return bar && base->name().compare("fusion", Qt::CaseInsensitive) == 0 &&
-         bar->toolBarArea == Qt::TopToolBarArea && (option->state & QStyle::State_Horizontal) &&
+bool is_fusion_top_toolbar(const QStyle* base, const QStyleOptionToolBar& bar,
+                           const QWidget* widget) {
+  return base->name().compare("fusion", Qt::CaseInsensitive) == 0 &&
+         bar.toolBarArea == Qt::TopToolBarArea && (bar.state & QStyle::State_Horizontal) &&
          widget && qobject_cast<const QMainWindow*>(widget->parentWidget());
 }
 
@@ -90,8 +90,9 @@ QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* optio
 
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
-  if (element == CE_ToolBar && is_fusion_top_toolbar(baseStyle(), option, widget)) {
-    draw_fusion_top_toolbar(*qstyleoption_cast<const QStyleOptionToolBar*>(option), painter);
+  const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
+  if (element == CE_ToolBar && bar && is_fusion_top_toolbar(baseStyle(), *bar, widget)) {
+    draw_fusion_top_toolbar(*bar, painter);
     return;
   }
   QProxyStyle::drawControl(element, option, painter, widget);
