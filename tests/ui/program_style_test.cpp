@@ -1,16 +1,14 @@
-// The program's style draws a few things itself: the Fusion toolbar must come out
-// as the very pixels Fusion draws, without the drawing threads Fusion's lines start.
+// The program's style draws the Fusion toolbar itself (without the drawing threads
+// Fusion's lines start, see pictures_test.cpp): it must come out as the very
+// pixels Fusion draws.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QMainWindow>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionToolBar>
 #include <QToolBar>
-#include <cstdlib>
 #include <memory>
 
 #include "ui/program_style.h"
@@ -45,23 +43,4 @@ TEST(ProgramStyle, DrawsEveryRowOfFusionToolbarsAsFusionDoes) {
     const QImage expected = toolbar_drawn_by(*fusion, *bar, position);
     EXPECT_TRUE(toolbar_drawn_by(ours, *bar, position) == expected) << int(position);
   }
-}
-
-// Run in a process of its own: the check counts the process's threads.
-TEST(StartThreadsDeathTest, PaintingTwoRowsOfToolbarsStartsNoThread) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        QApplication::setStyle(new ProgramStyle(QStyleFactory::create("fusion")));
-        QMainWindow window;
-        window.addToolBar("first")->addAction("一");
-        window.addToolBarBreak();
-        window.addToolBar("second")->addAction("二");
-        window.resize(413, 200);
-        window.show();
-        window.grab();
-        const auto threads = QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        std::_Exit(threads.size() == 1 ? 0 : 1);
-      },
-      testing::ExitedWithCode(0), "");
 }
