@@ -10,7 +10,13 @@ const char* const kWelcome = "何でもあるトリベへようこそ！！";
 
 QString version_text(int major, int minor) { return QString("Ver.%1.%2").arg(major).arg(minor); }
 
-frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) { create_controls(); }
+frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) {
+  create_controls();
+  set_routes<frmAbout>({
+      {Event::Load, {}, &frmAbout::Form_Load},
+      {Event::Click, "cmdOK", &frmAbout::cmdOK_Click},
+  });
+}
 
 void frmAbout::create_controls() {
   frame_borderless(5700, 3420, {0, 0, 128});
@@ -35,16 +41,3 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() { unload(); }
-
-void frmAbout::handle(Event& event) {
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::Click:
-      if (event.name == "cmdOK") cmdOK_Click();
-      break;
-    default:
-      break;
-  }
-}

@@ -13,9 +13,6 @@ class frmAbout : public Form {
   void Form_Load();
   void cmdOK_Click();
 
- protected:
-  void handle(Event& event) override;
-
  private:
   void create_controls();
 };

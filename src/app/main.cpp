@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
 #include "ui/font_config_reader.h"
@@ -23,6 +24,8 @@ void leave_home_folder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // `toribe COMMAND …` runs the command and never opens a window.
+  if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
   start_reading_font_configuration();
   QApplication app(argc, argv);
   prepare_application(app);

@@ -49,6 +49,12 @@ void Form::dispatch(Event& event) {
     event.cancel = true;
     return;
   }
+  const bool own = event.name == name_;
+  for (const Route& route : routes_)
+    if (route.type == event.type && (route.control.isEmpty() ? own : route.control == event.name)) {
+      route.run(event);
+      return;
+    }
   handle(event);
 }
 
@@ -56,7 +62,7 @@ void Form::show() {
   if (!loaded) {
     loaded = true;
     Event load{Event::Load, name_};
-    handle(load);
+    dispatch(load);
   }
   visible = true;
 }

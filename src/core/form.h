@@ -9,6 +9,8 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <type_traits>
+#include <vector>
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -128,6 +130,46 @@ struct Event {
 
 class Platform;
 
+// One line of a form's event table: the event of a control (or, with an empty
+// control name, of the form itself) and the handler it runs.
+struct Route {
+  Event::Type type;
+  QString control;
+  std::function<void(Event&)> run;
+};
+
+// A handler of form F as a route names it. The adapters hand the handler what
+// its signature asks of the event: nothing, the control's index, the key (the
+// key code for KeyDown, the character for KeyPress) or the cancel flag, the
+// index and mouse button, or the whole event for anything else.
+template <class F>
+struct Handler {
+  std::function<void(F&, Event&)> call;
+  Handler(void (F::*h)()) : call([h](F& f, Event&) { (f.*h)(); }) {}
+  Handler(void (F::*h)(int)) : call([h](F& f, Event& e) { (f.*h)(e.index); }) {}
+  Handler(void (F::*h)(int&)) : call([h](F& f, Event& e) { (f.*h)(key_of(e)); }) {}
+  Handler(void (F::*h)(int, int&)) : call([h](F& f, Event& e) { (f.*h)(e.index, key_of(e)); }) {}
+  Handler(void (F::*h)(int&, int)) : call([h](F& f, Event& e) { (f.*h)(key_of(e), e.shift); }) {}
+  Handler(void (F::*h)(bool&)) : call([h](F& f, Event& e) { (f.*h)(e.cancel); }) {}
+  Handler(void (F::*h)(int, int)) : call([h](F& f, Event& e) { (f.*h)(e.index, e.button); }) {}
+  Handler(void (F::*h)(int, int, int))
+      : call([h](F& f, Event& e) { (f.*h)(e.index, e.button, e.shift); }) {}
+  template <class Fn>
+    requires std::is_invocable_v<Fn, F&, Event&>
+  Handler(Fn fn) : call(std::move(fn)) {}
+
+ private:
+  static int& key_of(Event& e) { return e.type == Event::KeyDown ? e.key_code : e.key_ascii; }
+};
+
+// A route as a form's table writes it: {Event::Click, "Command3", &Kozukai::Command3_Click}.
+template <class F>
+struct RouteOf {
+  Event::Type type;
+  QString control;
+  Handler<F> handler;
+};
+
 class Form {
  public:
   Form(QString name, Platform& platform) : name_(std::move(name)), platform_(platform) {}
@@ -160,10 +202,12 @@ class Form {
   // around its whole area of width x height twips.
   Control& frame_borderless(int frame_width, int frame_height, Rgb colour);
 
-  // Entry for every window event; handle() does the work. A borderless window
-  // has no close box: a close request is refused before it reaches the form,
-  // which is left only through its own button.
+  // Entry for every window event: runs the route of the event's control, else
+  // hands it to handle(). A borderless window has no close box: a close request
+  // is refused before it reaches the form, which is left only through its own button.
   void dispatch(Event& event);
+  // The form's event table, for the window layer and the tests.
+  const std::vector<Route>& routes() const { return routes_; }
   // Focus requested by a handler; the window moves the focus and clears it.
   QString focus_request;
   QString focused;  // ref of the control that has the focus, kept by the window
@@ -179,13 +223,23 @@ class Form {
   void centre(int top_divisor);
 
  protected:
-  virtual void handle(Event& event) = 0;
+  // Events no route names; most forms need nothing here.
+  virtual void handle(Event&) {}
+  // Sets the event table; F is the form's own class.
+  template <class F>
+  void set_routes(std::initializer_list<RouteOf<F>> table) {
+    F& self = static_cast<F&>(*this);
+    routes_.clear();
+    for (const RouteOf<F>& r : table)
+      routes_.push_back({r.type, r.control, [&self, call = r.handler.call](Event& e) { call(self, e); }});
+  }
   virtual void on_unload() {}
   Platform& platform() { return platform_; }
 
  private:
   QString name_;
   Platform& platform_;
+  std::vector<Route> routes_;
   std::deque<Control> controls_;  // deque: references stay valid as controls are added
   std::shared_ptr<const void> alive_ = std::make_shared<char>();
 };
