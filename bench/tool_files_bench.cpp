@@ -9,9 +9,9 @@
 #include "baseball/season_file.h"
 #include "baseball/standings.h"
 #include "core/quoted_records.h"
-#include "gifts/zoutou_file.h"
-#include "ledger/koz_file.h"
-#include "ledger/koz_listing.h"
+#include "gifts/zouto_file.h"
+#include "ledger/kozukai_file.h"
+#include "ledger/kozukai_lines.h"
 #include "reliability/format_gen.h"
 #include "reliability/record_gen.h"
 

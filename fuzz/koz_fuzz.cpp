@@ -1,8 +1,8 @@
 // Ledger year files TOyyyy.KOZ: any bytes read, listed every way and written
 // back; the file written reads back to the same lines, byte for byte.
 #include "fuzz/fuzz_file.h"
-#include "ledger/koz_file.h"
-#include "ledger/koz_listing.h"
+#include "ledger/kozukai_file.h"
+#include "ledger/kozukai_lines.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Meishi.DAT (ten quoted fields a line) through the card window's reader and
 // writer: the cards and the lines kept in place come back byte for byte, and a
 // file saved while only the sample card is held keeps every other line.
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 #include "fuzz/fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -20,11 +20,11 @@ ImeMode editing_ime(const QString& box) {
 
 }  // namespace
 
-jyusho::jyusho(Module1& m, Platform& platform) : Form("jyusho", platform), m_(m) {
+Jyusho::Jyusho(Module1& m, Platform& platform) : Form("jyusho", platform), m_(m) {
   create_controls();
 }
 
-void jyusho::Form_Load() {
+void Jyusho::Form_Load() {
   height = 5370;
   width = 7530;
   adr_cnt = 0;
@@ -47,13 +47,13 @@ void jyusho::Form_Load() {
   centre(4);
 }
 
-void jyusho::read_dat() {
+void Jyusho::read_dat() {
   book = read_quoted_records(kAddressFile, kFieldCount);
   adr_cnt = int(book.records.size());
   adr_cur = adr_cnt > 0 ? 1 : 0;
 }
 
-bool jyusho::save_dat() {
+bool Jyusho::save_dat() {
   if (adr_dirty != 1) return true;
   if (!write_quoted_records(kAddressFile, book)) {
     tell_write_failure(platform(), kAddressFile);
@@ -63,7 +63,7 @@ bool jyusho::save_dat() {
   return true;
 }
 
-void jyusho::disp_data() {
+void Jyusho::disp_data() {
   for (const char* box : kBoxes) c(box).text.clear();
   c("Text9").text = QString::number(adr_cur);
   if (adr_cnt == 0 || adr_cur < 1 || adr_cur > adr_cnt) return;
@@ -71,7 +71,7 @@ void jyusho::disp_data() {
   for (int i = 0; i < kFieldCount; ++i) c(kBoxes[i]).text = record.value(i);
 }
 
-void jyusho::set_editing(bool editing) {
+void Jyusho::set_editing(bool editing) {
   for (const char* box : kBoxes) {
     c(box).ime = editing ? editing_ime(box) : ImeMode::Off;
     c(box).locked = !editing;
@@ -82,20 +82,20 @@ void jyusho::set_editing(bool editing) {
   c("Command8").enabled = editing;
 }
 
-void jyusho::write_ok() {
+void Jyusho::write_ok() {
   for (const char* box : kBoxes) c(box).text.clear();
   set_editing(true);
   c("Command4").enabled = false;
 }
 
-void jyusho::write_end() {
+void Jyusho::write_end() {
   set_editing(false);
   c("Command4").enabled = true;
 }
 
-void jyusho::henkou_ok() { set_editing(true); }
+void Jyusho::henkou_ok() { set_editing(true); }
 
-void jyusho::Command1_Click(int index) {
+void Jyusho::Command1_Click(int index) {
   if (adr_input || adr_change || adr_cnt == 0) return;
   c("List1").visible = false;
   switch (index) {
@@ -117,7 +117,7 @@ void jyusho::Command1_Click(int index) {
   disp_data();
 }
 
-void jyusho::Command6_Click() {
+void Jyusho::Command6_Click() {
   if (adr_input || adr_change) return;
   Control& list = place(c("List1"), 5000, 120, 2300, 2100);
   list.items.clear();
@@ -127,7 +127,7 @@ void jyusho::Command6_Click() {
   list.visible = true;
 }
 
-void jyusho::List1_MouseDown() {
+void Jyusho::List1_MouseDown() {
   Control& list = c("List1");
   if (list.selected < 0 || list.selected >= list.items.size()) return;
   if (list.selected >= adr_cnt) {
@@ -138,7 +138,7 @@ void jyusho::List1_MouseDown() {
   disp_data();
 }
 
-void jyusho::Command2_Click() {
+void Jyusho::Command2_Click() {
   if (adr_input || adr_change) return;
   if (adr_cnt >= kLimit) {
     platform().message(kFull, MsgButtons::Ok, MsgIcon::Exclamation, kStoreTitle);
@@ -151,7 +151,7 @@ void jyusho::Command2_Click() {
   set_focus("Text1");
 }
 
-void jyusho::Command3_Click() {
+void Jyusho::Command3_Click() {
   if (!adr_input && !adr_change) return;
   if (c("Text1").text.isEmpty()) {
     platform().message("登録には、氏名の入力が必要です。", MsgButtons::Ok, MsgIcon::Stop,
@@ -186,7 +186,7 @@ void jyusho::Command3_Click() {
   }
 }
 
-void jyusho::Command8_Click() {
+void Jyusho::Command8_Click() {
   write_end();
   adr_input = 0;
   adr_change = 0;
@@ -194,7 +194,7 @@ void jyusho::Command8_Click() {
   disp_data();
 }
 
-void jyusho::Command4_Click() {
+void Jyusho::Command4_Click() {
   if (adr_input || adr_change || adr_cnt == 0) return;
   adr_change = 1;
   henkou_ok();
@@ -202,7 +202,7 @@ void jyusho::Command4_Click() {
   set_focus("Text1");
 }
 
-void jyusho::Command5_Click() {
+void Jyusho::Command5_Click() {
   if (adr_input || adr_change || adr_cnt == 0) return;
   c("List1").visible = false;
   if (platform().message("このデータを削除します。", MsgButtons::OkCancel, MsgIcon::Question,
@@ -215,7 +215,7 @@ void jyusho::Command5_Click() {
   disp_data();
 }
 
-void jyusho::Command7_Click() {
+void Jyusho::Command7_Click() {
   if (adr_input || adr_change) return;
   if (!save_dat() &&
       platform().message("住所録の変更は保存されていません。\r\nこのまま閉じますか？",
@@ -225,14 +225,14 @@ void jyusho::Command7_Click() {
   unload();
 }
 
-void jyusho::Text_KeyPress(const QString& box, int& key_ascii) {
+void Jyusho::Text_KeyPress(const QString& box, int& key_ascii) {
   if (key_ascii != 13 || (!adr_input && !adr_change)) return;
   key_ascii = 0;
   for (int i = 0; i < kFieldCount; ++i)
     if (box == kBoxes[i]) set_focus(kBoxes[(i + 1) % kFieldCount]);
 }
 
-void jyusho::Text_Change(const QString& box) {
+void Jyusho::Text_Change(const QString& box) {
   QString& text = c(box).text;
   // A double quote would end the field early in the file; a line break would split
   // the record.
@@ -249,7 +249,7 @@ void jyusho::Text_Change(const QString& box) {
   }
 }
 
-void jyusho::handle(Event& event) {
+void Jyusho::handle(Event& event) {
   const QString& name = event.name;
   switch (event.type) {
     case Event::Load:

@@ -3,21 +3,19 @@
 // from a list of names, added, changed and deleted, and kept in Address.DAT.
 // Records are read however many the file holds; lines that are no record stay in
 // the file in their place.
+#include "address/jyusho_file.h"
 #include "core/form.h"
-#include "core/quoted_records.h"
 #include "settings/module1.h"
 
-inline const QString kAddressFile = QStringLiteral("Address.DAT");
-
-class jyusho : public Form {
+class Jyusho : public Form {
  public:
-  static constexpr int kFieldCount = 8;
-  static constexpr int kLimit = 500;
+  static constexpr int kFieldCount = kAddressFields;
+  static constexpr int kLimit = kAddressLimit;
   // The boxes in the file's field order: name, postal code, address 1 and 2,
   // telephone 1 and 2, fax, e-mail.
   static const char* const kBoxes[kFieldCount];
 
-  jyusho(Module1& m, Platform& platform);
+  Jyusho(Module1& m, Platform& platform);
 
   void Form_Load();
   void read_dat();

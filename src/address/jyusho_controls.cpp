@@ -33,10 +33,10 @@ const ButtonPlace kButtons[] = {
 
 }  // namespace
 
-const char* const jyusho::kBoxes[kFieldCount] = {"Text1", "Text8", "Text2", "Text3",
+const char* const Jyusho::kBoxes[kFieldCount] = {"Text1", "Text8", "Text2", "Text3",
                                                  "Text4", "Text5", "Text6", "Text7"};
 
-void jyusho::create_controls() {
+void Jyusho::create_controls() {
   frame_borderless(7520, 5360, kBlack);
   Control& title = place(add(Kind::Label, "Label1"), kLabelLeft, 180, 2700, 420);
   title.text = "住　所　録";

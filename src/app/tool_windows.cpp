@@ -23,7 +23,7 @@ std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, P
   if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
   if (window_name == "Meishi") return std::make_unique<Meishi>(m, platform);
   if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
-  if (window_name == "jyusho") return std::make_unique<jyusho>(m, platform);
+  if (window_name == "jyusho") return std::make_unique<Jyusho>(m, platform);
   if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
   if (window_name == "Kozukai") return std::make_unique<Kozukai>(m, platform);
   if (window_name == "Zouto") return std::make_unique<Zouto>(platform);

@@ -1,7 +1,7 @@
 #include "cards/meishi.h"
 
-#include "cards/card_boxes.h"
-#include "cards/card_file.h"
+#include "cards/meishi_boxes.h"
+#include "cards/meishi_file.h"
 #include "core/platform.h"
 #include "core/save.h"
 #include "core/text_file.h"

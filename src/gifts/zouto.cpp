@@ -3,7 +3,7 @@
 #include "calendar/month_layout.h"
 #include "core/platform.h"
 #include "core/save.h"
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 
 namespace {
 

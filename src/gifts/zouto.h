@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/form.h"
-#include "gifts/zoutou_file.h"
+#include "gifts/zouto_file.h"
 
 // Button colours say what can be used.
 inline constexpr Rgb kUsableButton{0, 0, 255};

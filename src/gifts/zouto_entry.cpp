@@ -1,7 +1,7 @@
 // Entering and deleting gifts, and the way back to browsing.
 #include "core/platform.h"
 #include "core/text_file.h"
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 #include "gifts/zouto.h"
 
 namespace {

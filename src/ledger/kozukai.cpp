@@ -2,7 +2,7 @@
 
 #include "core/platform.h"
 #include "core/save.h"
-#include "ledger/koz_rules.h"
+#include "ledger/kozukai_rules.h"
 #include "settings/settings.h"
 
 namespace {

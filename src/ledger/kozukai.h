@@ -5,8 +5,8 @@
 // leaves the month and when the window closes; the month shown last is kept in
 // the settings line KOZ.
 #include "core/form.h"
-#include "ledger/koz_file.h"
-#include "ledger/koz_listing.h"
+#include "ledger/kozukai_file.h"
+#include "ledger/kozukai_lines.h"
 #include "settings/module1.h"
 
 class Kozukai : public Form {

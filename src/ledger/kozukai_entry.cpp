@@ -2,7 +2,7 @@
 #include "core/half_width.h"
 #include "core/platform.h"
 #include "core/text_file.h"
-#include "ledger/koz_rules.h"
+#include "ledger/kozukai_rules.h"
 #include "ledger/kozukai.h"
 
 namespace {

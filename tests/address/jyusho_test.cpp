@@ -33,7 +33,7 @@ class AddressBook : public ::testing::Test {
   // 入力, the fields in file order, 登録.
   void add(const QStringList& fields) {
     if (!form.adr_input) click("Command2");
-    for (int i = 0; i < fields.size(); ++i) type(jyusho::kBoxes[i], fields[i]);
+    for (int i = 0; i < fields.size(); ++i) type(Jyusho::kBoxes[i], fields[i]);
     click("Command3");
   }
   QByteArray file_bytes() const {
@@ -47,7 +47,7 @@ class AddressBook : public ::testing::Test {
   QString old_folder = QDir::currentPath();
   Module1 m;
   ScriptedPlatform platform;
-  jyusho form{m, platform};
+  Jyusho form{m, platform};
 };
 
 QByteArray numbered_lines(int from, int to) {

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "cards/card_boxes.h"
-#include "cards/card_file.h"
+#include "cards/meishi_boxes.h"
+#include "cards/meishi_file.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
 

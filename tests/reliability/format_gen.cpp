@@ -3,7 +3,7 @@
 #include <QSet>
 
 #include "core/dates.h"
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 
 Module1 gen_settings(RecordGen& gen) {
   Module1 m;

@@ -7,8 +7,8 @@
 
 #include "baseball/season_file.h"
 #include "calendar/day_tables.h"
-#include "gifts/zoutou_file.h"
-#include "ledger/koz_file.h"
+#include "gifts/zouto_file.h"
+#include "ledger/kozukai_file.h"
 #include "reliability/record_gen.h"
 #include "settings/module1.h"
 

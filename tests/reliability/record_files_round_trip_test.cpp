@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "address/jyusho.h"
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 #include "core/quoted_records.h"
 #include "core/text_file.h"
 #include "reliability/format_gen.h"
@@ -23,8 +23,8 @@ struct QuotedFormat {
 };
 
 const QuotedFormat kQuotedFormats[] = {
-    {"Address.DAT", kAddressLengths, jyusho::kLimit,
-     [](const QString& path) { return read_quoted_records(path, jyusho::kFieldCount); },
+    {"Address.DAT", kAddressLengths, Jyusho::kLimit,
+     [](const QString& path) { return read_quoted_records(path, Jyusho::kFieldCount); },
      write_quoted_records},
     {"Meishi.DAT", kCardLengths, kCardLimit, read_cards,
      [](const QString& path, const QuotedRecords& cards) {

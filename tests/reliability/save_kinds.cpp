@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calendar/user_day_files.h"
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 #include "core/text_file.h"
 #include "memo/memo_file.h"
 #include "reliability/format_gen.h"

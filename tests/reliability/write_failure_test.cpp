@@ -13,14 +13,14 @@
 #include "address/jyusho.h"
 #include "baseball/baseball.h"
 #include "calendar/user_day_files.h"
-#include "cards/card_boxes.h"
-#include "cards/card_file.h"
+#include "cards/meishi_boxes.h"
+#include "cards/meishi_file.h"
 #include "cards/meishi.h"
 #include "core/quoted_records.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
 #include "gifts/zouto.h"
-#include "ledger/koz_file.h"
+#include "ledger/kozukai_file.h"
 #include "ledger/kozukai.h"
 #include "reliability/failure_in_place.h"
 #include "reliability/window_rig.h"
@@ -234,7 +234,7 @@ const Writer kWriters[] = {
      [](Rig& r) {
        ASSERT_TRUE(write_bytes(kAddressFile, kOldAddress));
        r.m.flg_jyu = 1;
-       r.tool<jyusho>(r.m);
+       r.tool<Jyusho>(r.m);
      },
      [](Rig& r) {
        r.click("Command2");
@@ -243,7 +243,7 @@ const Writer kWriters[] = {
        r.click("Command8");
        r.click("Command7");
      },
-     [](Rig& r) { return r.m.flg_jyu == 1 && r.as<jyusho>().adr_cnt == 2; },
+     [](Rig& r) { return r.m.flg_jyu == 1 && r.as<Jyusho>().adr_cnt == 2; },
      [](Rig& r) { r.click("Command7"); },
      [](Rig& r) {
        return r.m.flg_jyu == 0 &&

@@ -1,4 +1,4 @@
-#include "gifts/zoutou_file.h"
+#include "gifts/zouto_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The ten boxes of the card face, in field order, which is also the order Enter
 // moves through while entering.
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 
 struct CardBox {
   const char* name;

@@ -1,8 +1,8 @@
-#include "ledger/koz_listing.h"
+#include "ledger/kozukai_lines.h"
 
 #include <gtest/gtest.h>
 
-#include "ledger/koz_rules.h"
+#include "ledger/kozukai_rules.h"
 
 namespace {
 

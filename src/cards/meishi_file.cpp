@@ -1,4 +1,4 @@
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 
 QStringList sample_card() {
   return {

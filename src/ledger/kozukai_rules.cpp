@@ -1,7 +1,7 @@
-#include "ledger/koz_rules.h"
+#include "ledger/kozukai_rules.h"
 
 #include "core/half_width.h"
-#include "ledger/koz_file.h"
+#include "ledger/kozukai_file.h"
 
 int amount_check(const QString& text) {
   const QString half = to_half_width(text);

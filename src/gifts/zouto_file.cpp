@@ -1,4 +1,4 @@
-#include "gifts/zoutou_file.h"
+#include "gifts/zouto_file.h"
 
 #include "core/text_file.h"
 

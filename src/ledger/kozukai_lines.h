@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ledger/koz_file.h"
+#include "ledger/kozukai_file.h"
 
 enum class KozKind { Nyukin = 1, Shisyutu = 2 };
 enum class KozTerm { Year = 1, Month = 2 };

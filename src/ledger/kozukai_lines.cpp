@@ -1,4 +1,4 @@
-#include "ledger/koz_listing.h"
+#include "ledger/kozukai_lines.h"
 
 #include "core/sort_order.h"
 

@@ -1,4 +1,4 @@
-#include "ledger/koz_file.h"
+#include "ledger/kozukai_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 
 #include <algorithm>
 
