@@ -3,7 +3,7 @@
 #include "about/about.h"
 #include "address/jyusho.h"
 #include "baseball/baseball.h"
-#include "calculator/calculator_form.h"
+#include "calculator/calc_form.h"
 #include "cards/meishi.h"
 #include "gifts/zouto.h"
 #include "ledger/kozukai.h"

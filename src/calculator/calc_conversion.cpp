@@ -1,52 +1,42 @@
-// The conversion face: the source unit in Combo1, the target among the option
-// buttons of the source's group, the result recomputed after every key.
+// The conversion face: a number keyed in the source unit, the result in the
+// target unit recomputed after every key and every change of target.
 #include <algorithm>
 #include <charconv>
 
-#include "calculator/calculator_form.h"
+#include "calculator/calc_engine.h"
 #include "core/number_text.h"
 
-void Calculator::dat_set() {
-  for (const Unit& unit : units()) c("Combo1").items << QString::fromUtf16(unit.list_text);
+void CalcEngine::conversion_key(CalcKey key) {
+  if (key == CalcKey::Clear) {
+    clear_all();
+    kan_to = kan_from;  // the target returns to the source unit
+    return;
+  }
+  if (key <= CalcKey::Point && key_entry(key)) kansan();
 }
 
-void Calculator::select_option(int index) {
-  for (int i = 0; i <= 9; ++i) c("Option1", i).checked = i == index;
-  Option1_Click(index);
-}
-
-void Calculator::Combo1_Click() {
-  const int i = c("Combo1").selected;
-  if (i < 0 || i >= kUnitCount) return;
-  c("Text2").text = "0";
+void CalcEngine::choose_source(int list_index) {
+  if (face_ != CalcFace::Conversion || list_index < 0 || list_index >= kUnitCount) return;
+  message_.clear();
+  source_ = list_index;
   calc_acc = 0;
   calc_in = 0;
-  calc_op = 1;
+  calc_op = CalcOp::Subtract;
   dec_pos = 0;
-  c("Text1").text = "0";
-
-  const int start = unit_group_start(i);
-  const int size = unit_group_size(i);
-  for (int k = 0; k <= 9; ++k) {
-    Control& option = c("Option1", k);
-    option.text = k < size ? QString::fromUtf16(units()[start + k].caption) : QString();
-    option.enabled = k < size;
-  }
-  kan_from = static_cast<qint16>(i - start);
-  select_option(kan_from);
+  kan_from = static_cast<qint16>(list_index - unit_group_start(list_index));
+  kan_to = kan_from;
+  display_ = "0";
 }
 
-void Calculator::Option1_Click(int index) {
-  if (m.flg_kansan != 1 || index < 0 || index > 9) return;
-  kan_to = static_cast<qint16>(index);
+void CalcEngine::choose_target(int option) {
+  if (face_ != CalcFace::Conversion || option < 0 || option > 9) return;
+  message_.clear();
+  kan_to = static_cast<qint16>(option);
   kansan();
 }
 
-void Calculator::kansan() {
-  if (m.flg_kansan != 1) return;
-  const int source = c("Combo1").selected;
-  if (source < 0 || source >= kUnitCount) return;
-  const float factor = kan_tbl[source][kan_to];
+void CalcEngine::kansan() {
+  const float factor = kan_tbl[source_][kan_to];
   if (factor == 0) return;  // a blank option of a nine-unit group
 
   // The result is shown to 7 significant digits, like any single. It is rounded
@@ -68,14 +58,13 @@ void Calculator::kansan() {
   std::from_chars(exponent_text, end.ptr, exponent);
 
   // Beyond what the box writes out in plain digits the user gets a word instead.
-  Control& result = c("Text1");
   if (rounded == 0) {
-    result.text = "0";
+    display_ = "0";
   } else if (exponent >= 9) {
-    result.text = "大きすぎます。";
+    display_ = "大きすぎます。";
   } else if (exponent < -8) {
-    result.text = "小さすぎます。";
+    display_ = "小さすぎます。";
   } else {
-    result.text = general_text(rounded);
+    display_ = general_text(rounded);
   }
 }

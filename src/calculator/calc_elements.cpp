@@ -1,4 +1,4 @@
-#include "calculator/periodic_table.h"
+#include "calculator/calc_elements.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
-// The keypad of the calculator face: number entry, the four operations with their
-// pending-operation machine, the memory keys, square root and percentage. The
-// digit and point keys also serve the conversion face; the memory keys double as
-// the periodic face's step and clear keys.
+// The engine's faces and the arithmetic one: number entry, the four operations
+// with their pending-operation machine, the memory keys, square root and
+// percentage. The digit and point entry also serves the conversion face.
+#include "calculator/calc_engine.h"
+
 #include <cmath>
 
-#include "calculator/calculator_form.h"
 #include "core/number_text.h"
-#include "core/platform.h"
 
 namespace {
 
@@ -23,81 +22,139 @@ constexpr int kMaxEntryText = 7;
 // dec_pos from running away on endless zeros after the point.
 constexpr qint16 kMaxDecimals = 60;
 
+bool is_digit(CalcKey key) { return key <= CalcKey::Digit9; }
+
 }  // namespace
 
-void Calculator::show_memory_indicator() { c("Text2").text = calc_mem != 0 ? "Ｍ" : ""; }
+CalcEngine::CalcEngine() {
+  read_kan(kan_tbl);
+  read_syu(syu);
+}
 
-void Calculator::overflow_reset() {
+void CalcEngine::start(CalcFace face) {
+  face_ = face;
+  display_ = "0";
+  message_.clear();
   calc_acc = 0;
   calc_in = 0;
-  calc_op = 1;
+  calc_op = CalcOp::Subtract;
   dec_pos = 0;
-  platform().message("オーバーフローしました。");
+  kan_to = 0;
+  step_flag = false;
+  mem_lock = false;
+  switch (face) {
+    case CalcFace::Arithmetic:
+      face_key_ = &CalcEngine::arithmetic_key;
+      break;
+    case CalcFace::Conversion:
+      face_key_ = &CalcEngine::conversion_key;
+      choose_source(0);
+      break;
+    case CalcFace::Periodic:
+      face_key_ = &CalcEngine::periodic_key;
+      ask_for_number();
+      break;
+  }
+}
+
+void CalcEngine::press(CalcKey key) {
+  message_.clear();
+  (this->*face_key_)(key);
+}
+
+void CalcEngine::arithmetic_key(CalcKey key) {
+  if (is_digit(key) || key == CalcKey::Point) {
+    if (key_entry(key)) display_ = general_text(calc_in);
+    return;
+  }
+  switch (key) {
+    case CalcKey::Add:
+      return operator_key(CalcOp::Add);
+    case CalcKey::Subtract:
+      return operator_key(CalcOp::Subtract);
+    case CalcKey::Multiply:
+      return operator_key(CalcOp::Multiply);
+    case CalcKey::Divide:
+      return operator_key(CalcOp::Divide);
+    case CalcKey::Equals:
+      return equals_key();
+    case CalcKey::Clear:
+      return clear_all();
+    case CalcKey::ClearEntry:
+      return clear_entry();
+    case CalcKey::Sign:
+      return change_sign();
+    case CalcKey::MemoryPlus:
+      return memory_key(1);
+    case CalcKey::MemoryMinus:
+      return memory_key(-1);
+    case CalcKey::MemoryClear:
+      return memory_clear();
+    case CalcKey::Root:
+      return square_root();
+    case CalcKey::Percent:
+      return percent();
+    default:
+      return;
+  }
+}
+
+void CalcEngine::overflow_reset() {
+  calc_acc = 0;
+  calc_in = 0;
+  calc_op = CalcOp::Subtract;
+  dec_pos = 0;
+  message_ = "オーバーフローしました。";
 }
 
 // Applies a digit or the point to the entry; false when the key is ignored.
-bool Calculator::key_entry(int index) {
-  if (mem_lock == 1) return false;
+bool CalcEngine::key_entry(CalcKey key) {
+  if (mem_lock) return false;
   if (signed_text(calc_in).size() > kMaxEntryText) {
-    c("Text1").text = "桁あふれ";
+    display_ = "桁あふれ";
     return false;
   }
-  if (index == 10 && dec_pos != 0) return false;
-  if (calc_op == 4) return false;
-  if (index == 10) {
+  if (key == CalcKey::Point && dec_pos != 0) return false;
+  if (calc_op == CalcOp::ResultShown) return false;
+  const int digit = static_cast<int>(key);
+  if (key == CalcKey::Point) {
     dec_pos = 1;
   } else if (dec_pos == 0) {
-    calc_in = static_cast<float>(calc_in * 10.0f + static_cast<float>(index));
+    calc_in = static_cast<float>(calc_in * 10.0f + static_cast<float>(digit));
   } else {
-    calc_in = static_cast<float>(static_cast<double>(calc_in) + index / std::pow(10.0, dec_pos));
+    calc_in = static_cast<float>(static_cast<double>(calc_in) + digit / std::pow(10.0, dec_pos));
     if (dec_pos < kMaxDecimals) ++dec_pos;
   }
   return true;
 }
 
-void Calculator::Command1_Click(int index) {
-  if (index < 0 || index > 10) return;
-  if (m.flg_syuuki == 1) {
-    if (step_flag == 1) calc_in = 0;
-    disp_syuuki(index);
-    step_flag = 0;
-    return;
-  }
-  if (!key_entry(index)) return;
-  if (m.flg_kansan == 1) {
-    c("Text2").text = general_text(calc_in);
-    kansan();
-  } else {
-    c("Text1").text = general_text(calc_in);
-  }
-}
-
-void Calculator::keisann() {
-  if (calc_in == 0 || m.flg_calc != 1) return;
+// Folds the entry into the accumulator by the pending operation; an entry of 0
+// counts as no entry.
+void CalcEngine::keisann() {
+  if (calc_in == 0) return;
   const double acc = calc_acc, in = calc_in;
   double result = 0;
   switch (calc_op) {
-    case 0:
+    case CalcOp::Add:
       result = acc + in;
       break;
-    case 1:
+    case CalcOp::Subtract:
       result = acc - in;
       break;
-    case 2:
+    case CalcOp::Multiply:
       result = acc * in;
       break;
-    case 3:
+    case CalcOp::Divide:
       result = acc / in;
       break;
-    default:
+    case CalcOp::ResultShown:
       return;
   }
   if (!to_single(result, calc_acc)) overflow_reset();
 }
 
-void Calculator::operator_key(qint16 op) {
-  if (m.flg_calc != 1) return;
-  mem_lock = 0;
+void CalcEngine::operator_key(CalcOp op) {
+  mem_lock = false;
   if (calc_acc != 0) {
     keisann();
   } else {
@@ -106,161 +163,111 @@ void Calculator::operator_key(qint16 op) {
   calc_op = op;
   calc_in = 0;
   dec_pos = 0;
-  c("Text1").text = general_text(calc_acc);
+  display_ = general_text(calc_acc);
 }
 
-void Calculator::Command2_Click() { operator_key(0); }
-void Calculator::Command3_Click() { operator_key(1); }
-void Calculator::Command5_Click() { operator_key(2); }
-void Calculator::Command6_Click() { operator_key(3); }
-
-void Calculator::Command4_Click() {
-  if (m.flg_kansan == 1) return;
-  mem_lock = 0;
+void CalcEngine::equals_key() {
+  mem_lock = false;
   if (calc_in == 0 || calc_acc == 0) return;
   keisann();
-  c("Text1").text = general_text(calc_acc);
-  calc_op = 4;
+  display_ = general_text(calc_acc);
+  calc_op = CalcOp::ResultShown;
   calc_in = 0;
   dec_pos = 0;
 }
 
-void Calculator::Command7_Click() {
-  if (m.flg_syuuki == 1) return;
-  mem_lock = 0;
-  c("Text2").text = m.flg_kansan == 1 ? "0" : "";
+void CalcEngine::clear_all() {
+  mem_lock = false;
   calc_mem = 0;
   calc_acc = 0;
   calc_in = 0;
-  calc_op = 1;
+  calc_op = CalcOp::Subtract;
   dec_pos = 0;
-  select_option(kan_from);
-  c("Text1").text = "0";
+  display_ = "0";
 }
 
-void Calculator::Command8_Click() {
-  if (m.flg_calc != 1) return;
-  mem_lock = 0;
+void CalcEngine::clear_entry() {
+  mem_lock = false;
   if (calc_in != 0) {
     calc_in = 0;
   } else {
     calc_acc = 0;
   }
-  if (calc_op == 4) calc_op = 1;
+  if (calc_op == CalcOp::ResultShown) calc_op = CalcOp::Subtract;
   dec_pos = 0;
-  c("Text1").text = "0";
+  display_ = "0";
 }
 
-void Calculator::Command9_Click() {
-  if (m.flg_calc != 1) return;
-  mem_lock = 0;
-  if (calc_in != 0) {
-    calc_in = -calc_in;
-    c("Text1").text = general_text(calc_in);
-  } else {
-    calc_acc = -calc_acc;
-    c("Text1").text = general_text(calc_acc);
-  }
+void CalcEngine::change_sign() {
+  mem_lock = false;
+  float& target = calc_in != 0 ? calc_in : calc_acc;
+  target = -target;
+  display_ = general_text(target);
 }
 
-void Calculator::Command10_Click() {
-  if (m.flg_syuuki == 1) return step_element(1);
-  if (m.flg_kansan == 1) return;
-  if (calc_op == 4) {
-    float sum = 0;
-    if (!to_single(static_cast<double>(calc_mem) + calc_acc, sum)) {
+// "M+" (sign 1) and "M-" (sign -1). On a result they add it to or take it from
+// the memory; otherwise they recall the memory into the entry. Only "M+" then
+// locks the digit keys, and only "M+" on a result leaves the result state.
+void CalcEngine::memory_key(int sign) {
+  if (calc_op == CalcOp::ResultShown) {
+    float total = 0;
+    if (!to_single(static_cast<double>(calc_mem) + sign * static_cast<double>(calc_acc), total)) {
       // The memory keeps its old value; the calculation starts again from 0.
       overflow_reset();
-      mem_lock = 0;
-      c("Text1").text = "0";
+      mem_lock = false;
+      display_ = "0";
       return;
     }
-    calc_mem = sum;
+    calc_mem = total;
     calc_in = 0;
-    calc_op = 1;
-    c("Text1").text = general_text(calc_mem);
-    show_memory_indicator();
+    if (sign > 0) calc_op = CalcOp::Subtract;
+    display_ = general_text(calc_mem);
     dec_pos = 0;
     calc_acc = calc_mem;
   } else {
     calc_in = calc_mem;
-    c("Text1").text = general_text(calc_mem);
+    display_ = general_text(calc_mem);
   }
-  mem_lock = 1;
+  if (sign > 0) mem_lock = true;
 }
 
-void Calculator::Command11_Click() {
-  if (m.flg_syuuki == 1) return step_element(-1);
-  if (m.flg_kansan == 1) return;
-  if (calc_op == 4) {
-    float difference = 0;
-    if (!to_single(static_cast<double>(calc_mem) - calc_acc, difference)) {
-      overflow_reset();
-      mem_lock = 0;
-      c("Text1").text = "0";
-      return;
-    }
-    calc_mem = difference;
-    calc_in = 0;
-    c("Text1").text = general_text(calc_mem);
-    show_memory_indicator();
-    dec_pos = 0;
-    calc_acc = calc_mem;
-  } else {
-    calc_in = calc_mem;
-    c("Text1").text = general_text(calc_mem);
-  }
-}
-
-void Calculator::Command12_Click() {
-  if (m.flg_syuuki == 1) {
-    mem_lock = 0;
-    calc_in = 0;
-    c("Text5").fore = kBlue;
-    c("Text1").text = "0";
-    for (int n : {3, 4, 6, 7}) c(QString("Text%1").arg(n)).text.clear();
-    c("Text5").text = "番号を選択して下さい。";
-    return;
-  }
-  if (m.flg_kansan == 1) return;
-  mem_lock = 0;
+void CalcEngine::memory_clear() {
+  mem_lock = false;
   if (calc_mem == 0) return;
-  c("Text1").text = "0";
-  c("Text2").text.clear();
+  display_ = "0";
   calc_mem = 0;
   calc_acc = 0;
   dec_pos = 0;
 }
 
-void Calculator::Command13_Click() {
-  if (m.flg_calc != 1) return;
-  if (calc_in == 0 && calc_op != 4) return;
-  float& target = calc_op == 4 ? calc_acc : calc_in;
+void CalcEngine::square_root() {
+  if (calc_in == 0 && calc_op != CalcOp::ResultShown) return;
+  float& target = calc_op == CalcOp::ResultShown ? calc_acc : calc_in;
   if (target < 0) {
     // No real root: say so and leave every number as it was.
-    c("Text1").text = "エラー";
+    display_ = "エラー";
     return;
   }
   target = static_cast<float>(std::sqrt(static_cast<double>(target)));
-  c("Text1").text = general_text(target);
+  display_ = general_text(target);
   dec_pos = 0;
 }
 
-void Calculator::Command14_Click() {
-  if (m.flg_calc != 1 || calc_op != 3) return;
+void CalcEngine::percent() {
+  if (calc_op != CalcOp::Divide) return;
   if (calc_in != 0) {
-    float quotient = 0, percent = 0;
+    float quotient = 0, percentage = 0;
     if (to_single(static_cast<double>(calc_acc) / calc_in, quotient) &&
-        to_single(static_cast<double>(quotient) * 100, percent)) {
-      calc_acc = percent;
+        to_single(static_cast<double>(quotient) * 100, percentage)) {
+      calc_acc = percentage;
     } else {
       overflow_reset();
     }
   } else {
-    platform().message("０で除算は出来ません。");
+    message_ = "０で除算は出来ません。";
   }
-  c("Text1").text = general_text(calc_acc);
-  calc_op = 4;
+  display_ = general_text(calc_acc);
+  calc_op = CalcOp::ResultShown;
   calc_in = 0;
   dec_pos = 0;
 }

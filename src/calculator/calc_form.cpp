@@ -1,7 +1,8 @@
-// The Calculator window: its controls, loading into one of three faces, closing,
-// and the routing of events to the key handlers.
-#include "calculator/calculator_form.h"
+// The Calculator window: its controls, loading into one of three faces, the
+// routing of its events, and the engine's state shown in its boxes.
+#include "calculator/calc_form.h"
 
+#include "core/number_text.h"
 #include "core/platform.h"
 
 namespace {
@@ -30,14 +31,37 @@ constexpr KeyPlace kKeys[] = {
     {"Command1", 10, u"．", 4, 1},  {"Command9", -1, u"±", 4, 2},   {"Command4", -1, u"=", 4, 3},
 };
 
+// The route of a keypad key other than the digits.
+Handler<Calculator> keypad_route(CalcKey k) {
+  return [k](Calculator& form, Event&) { form.press(k); };
+}
+
 }  // namespace
 
 Calculator::Calculator(Module1& module1, Platform& platform)
     : Form("Calculator", platform), m(module1) {
-  // The tables live as long as this window object, which the main window keeps for the run.
-  read_kan(kan_tbl);
-  read_syu(syu);
   create_controls();
+  set_routes<Calculator>({
+      {Event::Load, {}, &Calculator::Form_Load},
+      {Event::Click, {}, &Calculator::Form_Click},
+      {Event::QueryUnload, {}, &Calculator::Form_QueryUnload},
+      {Event::Click, "Command1", &Calculator::Command1_Click},
+      {Event::Click, "Command2", keypad_route(CalcKey::Add)},
+      {Event::Click, "Command3", keypad_route(CalcKey::Subtract)},
+      {Event::Click, "Command4", keypad_route(CalcKey::Equals)},
+      {Event::Click, "Command5", keypad_route(CalcKey::Multiply)},
+      {Event::Click, "Command6", keypad_route(CalcKey::Divide)},
+      {Event::Click, "Command7", keypad_route(CalcKey::Clear)},
+      {Event::Click, "Command8", keypad_route(CalcKey::ClearEntry)},
+      {Event::Click, "Command9", keypad_route(CalcKey::Sign)},
+      {Event::Click, "Command10", keypad_route(CalcKey::MemoryPlus)},
+      {Event::Click, "Command11", keypad_route(CalcKey::MemoryMinus)},
+      {Event::Click, "Command12", keypad_route(CalcKey::MemoryClear)},
+      {Event::Click, "Command13", keypad_route(CalcKey::Root)},
+      {Event::Click, "Command14", keypad_route(CalcKey::Percent)},
+      {Event::Click, "Combo1", &Calculator::Combo1_Click},
+      {Event::Click, "Option1", &Calculator::Option1_Click},
+  });
   restore_design();
 }
 
@@ -105,23 +129,19 @@ void Calculator::restore_design() {
 
 void Calculator::Form_Load() {
   restore_design();
-  c("Text1").text = "0";
-  calc_acc = 0;
-  calc_in = 0;
-  calc_op = 1;
-  dec_pos = 0;
-  kan_to = 0;
-  step_flag = 0;
-  mem_lock = 0;
-  height = 3900;
-
-  if (m.flg_calc == 1) load_calc_face();
-  if (m.flg_kansan == 1) load_kansan_face();
-  if (m.flg_syuuki == 1) load_syuuki_face();
+  if (m.flg_syuuki == 1) {
+    load_syuuki_face();
+  } else if (m.flg_kansan == 1) {
+    load_kansan_face();
+  } else {
+    load_calc_face();
+  }
+  show_engine();
   centre(2);
 }
 
 void Calculator::load_calc_face() {
+  engine_.start(CalcFace::Arithmetic);
   width = 3720;
   c("Shape1").width = 3150;
   c("Shape3").width = 3160;
@@ -130,12 +150,11 @@ void Calculator::load_calc_face() {
   c("Text1").width = 2295;
   c("Command1", 10).width = kKeyWidth;
   for (int n = 2; n <= 12; ++n) c(QString("Command%1").arg(n)).enabled = true;
-  // The memory outlives the window, so a reopened calculator still shows its mark.
-  show_memory_indicator();
   caption = "電卓";
 }
 
 void Calculator::load_kansan_face() {
+  engine_.start(CalcFace::Conversion);
   dat_set();
   width = 6900;
   c("Shape1").width = 6325;
@@ -144,19 +163,19 @@ void Calculator::load_kansan_face() {
   c("Text2").align = Align::Right;
   c("Text1").left = 2500;
   c("Text1").width = 3800;
-  c("Text2").text = "0";
   c("Combo1").visible = true;
   c("Frame1").visible = true;
   c("Command1", 10).width = kKeyWidth;
   for (int n = 2; n <= 14; ++n) c(QString("Command%1").arg(n)).enabled = n == 7;
   caption = "換算";
   Control& combo = c("Combo1");
-  combo.selected = 0;
-  combo.text = combo.items.value(0);
-  Combo1_Click();
+  combo.selected = engine_.source();
+  combo.text = combo.items.value(combo.selected);
+  label_targets(combo.selected);
 }
 
 void Calculator::load_syuuki_face() {
+  engine_.start(CalcFace::Periodic);
   width = 6900;
   c("Shape1").width = 6325;
   c("Shape3").width = 6340;
@@ -171,8 +190,6 @@ void Calculator::load_syuuki_face() {
   title.fore = kBlue;
   title.text = "元素の周期表（長周期型）  ";
   for (int n = 3; n <= 7; ++n) c(QString("Text%1").arg(n)).visible = true;
-  c("Text5").text = "番号を選択して下さい。";
-  c("Text5").fore = kBlue;
 
   c("Command1", 10).text = "表示";
   c("Command1", 10).width = kWideKey;
@@ -184,6 +201,28 @@ void Calculator::load_syuuki_face() {
   caption = "周期表";
 }
 
+// Copies what the engine holds into the boxes of the face, after asking for the
+// message box the last key wanted.
+void Calculator::show_engine() {
+  if (!engine_.message().isEmpty()) platform().message(engine_.message());
+  c("Text1").text = engine_.display();
+  switch (engine_.face()) {
+    case CalcFace::Arithmetic:
+      // The memory outlives the window, so a reopened calculator still shows its mark.
+      c("Text2").text = memory_mark(engine_.memory());
+      break;
+    case CalcFace::Conversion:
+      c("Text2").text = general_text(engine_.entry());
+      for (int i = 0; i <= 9; ++i) c("Option1", i).checked = i == engine_.target_option();
+      break;
+    case CalcFace::Periodic:
+      for (int line = 0; line < 5; ++line)
+        c(QString("Text%1").arg(line + 3)).text = engine_.element_lines()[line];
+      c("Text5").fore = engine_.element_missing() ? kRed : kBlue;
+      break;
+  }
+}
+
 void Calculator::Form_Click() { centre(2); }
 
 void Calculator::Form_QueryUnload() {
@@ -193,55 +232,45 @@ void Calculator::Form_QueryUnload() {
   unload();
 }
 
+void Calculator::Command1_Click(int index) {
+  if (index < 0 || index > 10) return;
+  press(static_cast<CalcKey>(index));
+}
+
+void Calculator::press(CalcKey key) {
+  engine_.press(key);
+  show_engine();
+}
+
 void Calculator::handle(Event& event) {
-  const QString& n = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::QueryUnload:
-      Form_QueryUnload();
-      break;
-    case Event::Click:
-      if (n == name())
-        Form_Click();
-      else if (n == "Command1")
-        Command1_Click(event.index);
-      else if (n == "Command2")
-        Command2_Click();
-      else if (n == "Command3")
-        Command3_Click();
-      else if (n == "Command4")
-        Command4_Click();
-      else if (n == "Command5")
-        Command5_Click();
-      else if (n == "Command6")
-        Command6_Click();
-      else if (n == "Command7")
-        Command7_Click();
-      else if (n == "Command8")
-        Command8_Click();
-      else if (n == "Command9")
-        Command9_Click();
-      else if (n == "Command10")
-        Command10_Click();
-      else if (n == "Command11")
-        Command11_Click();
-      else if (n == "Command12")
-        Command12_Click();
-      else if (n == "Command13")
-        Command13_Click();
-      else if (n == "Command14")
-        Command14_Click();
-      else if (n == "Combo1")
-        Combo1_Click();
-      else if (n == "Option1")
-        Option1_Click(event.index);
-      break;
-    case Event::KeyPress:
-      keyboard_key(event.key_ascii);
-      break;
-    default:
-      break;
+  if (event.type == Event::KeyPress) keyboard_key(event.key_ascii);
+}
+
+void Calculator::dat_set() {
+  for (const Unit& unit : units()) c("Combo1").items << QString::fromUtf16(unit.list_text);
+}
+
+// The target options carry the units of the source's group; a nine-unit group
+// leaves the tenth blank and out of use.
+void Calculator::label_targets(int list_index) {
+  const int start = unit_group_start(list_index);
+  const int size = unit_group_size(list_index);
+  for (int k = 0; k <= 9; ++k) {
+    Control& option = c("Option1", k);
+    option.text = k < size ? QString::fromUtf16(units()[start + k].caption) : QString();
+    option.enabled = k < size;
   }
+}
+
+void Calculator::Combo1_Click() {
+  const int i = c("Combo1").selected;
+  if (i < 0 || i >= kUnitCount) return;
+  label_targets(i);
+  engine_.choose_source(i);
+  show_engine();
+}
+
+void Calculator::Option1_Click(int index) {
+  engine_.choose_target(index);
+  show_engine();
 }

@@ -1,4 +1,4 @@
-#include "calculator/unit_table.h"
+#include "calculator/calc_units.h"
 
 #include <charconv>
 

@@ -1,12 +1,42 @@
 #pragma once
-// Drives the Calculator window as the main window's opener and a person would:
-// sets the face flag, shows the window, presses keys by their captions.
+// Drives the Calculator window as the main window's opener and a person would
+// (sets the face flag, shows the window, presses keys by their captions), or
+// its engine alone.
 #include <QStringList>
 #include <map>
+#include <vector>
 
-#include "settings/module1.h"
-#include "calculator/calculator_form.h"
+#include "calculator/calc_form.h"
 #include "core/scripted_platform.h"
+#include "settings/module1.h"
+
+// Keys by caption, blank-separated: digits, ".", "+", "-", "*", "/", "=", "C", "CE",
+// "+-", "M+", "M-", "MC", "sqrt", "%"; in the periodic face "show" is the point key.
+inline std::vector<CalcKey> keys_of(const QString& keys) {
+  static const std::map<QString, CalcKey> kKeys{
+      {".", CalcKey::Point},        {"show", CalcKey::Point},    {"+", CalcKey::Add},
+      {"-", CalcKey::Subtract},     {"=", CalcKey::Equals},      {"*", CalcKey::Multiply},
+      {"/", CalcKey::Divide},       {"C", CalcKey::Clear},       {"CE", CalcKey::ClearEntry},
+      {"+-", CalcKey::Sign},        {"M+", CalcKey::MemoryPlus}, {"M-", CalcKey::MemoryMinus},
+      {"MC", CalcKey::MemoryClear}, {"sqrt", CalcKey::Root},     {"%", CalcKey::Percent}};
+  std::vector<CalcKey> sequence;
+  for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
+    sequence.push_back(key.size() == 1 && key[0].isDigit() ? CalcKey(key.toInt()) : kKeys.at(key));
+  return sequence;
+}
+
+// Presses keys on the engine alone, gathering the message boxes it asks for.
+struct EngineDriver {
+  CalcEngine engine;
+  QStringList messages;
+  explicit EngineDriver(CalcFace face) { engine.start(face); }
+  void press(const QString& keys) {
+    for (CalcKey key : keys_of(keys)) {
+      engine.press(key);
+      if (!engine.message().isEmpty()) messages << engine.message();
+    }
+  }
+};
 
 struct CalculatorDriver {
   Module1 m;
@@ -30,21 +60,13 @@ struct CalculatorDriver {
     event.index = index;
     form.dispatch(event);
   }
-  // Keys by caption, blank-separated: digits, ".", "+", "-", "*", "/", "=", "C", "CE",
-  // "+-", "M+", "M-", "MC", "sqrt", "%"; in the periodic face "show" is the point key.
   void press(const QString& keys) {
-    static const std::map<QString, QString> kNames{
-        {"+", "Command2"},   {"-", "Command3"},   {"=", "Command4"},   {"*", "Command5"},
-        {"/", "Command6"},   {"C", "Command7"},   {"CE", "Command8"},  {"+-", "Command9"},
-        {"M+", "Command10"}, {"M-", "Command11"}, {"MC", "Command12"}, {"sqrt", "Command13"},
-        {"%", "Command14"}};
-    for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) {
-      if (key.size() == 1 && key[0].isDigit())
-        click("Command1", key.toInt());
-      else if (key == "." || key == "show")
-        click("Command1", 10);
+    for (CalcKey key : keys_of(keys)) {
+      const int k = static_cast<int>(key);
+      if (key <= CalcKey::Point)
+        click("Command1", k);
       else
-        click(kNames.at(key));
+        click(QString("Command%1").arg(k - static_cast<int>(CalcKey::Add) + 2));
     }
   }
   void choose_source(int list_index) {

@@ -1,5 +1,5 @@
-// Key sequences on the calculator face: what the display, the memory mark and
-// the message boxes show afterwards.
+// Key sequences on the engine's calculator face: what the display, the memory
+// mark and the message boxes show afterwards.
 #include <gtest/gtest.h>
 
 #include "calculator_driver.h"
@@ -15,12 +15,11 @@ struct KeyCase {
 
 void run_cases(const KeyCase* begin, const KeyCase* end) {
   for (const KeyCase* row = begin; row != end; ++row) {
-    CalculatorDriver calc;
-    calc.open(&Module1::flg_calc);
+    EngineDriver calc(CalcFace::Arithmetic);
     calc.press(row->keys);
-    EXPECT_EQ(calc.text("Text1"), QString::fromUtf8(row->display)) << row->keys;
-    EXPECT_EQ(calc.text("Text2"), QString::fromUtf8(row->indicator)) << row->keys;
-    EXPECT_EQ(calc.messages().join('|'), QString::fromUtf8(row->message)) << row->keys;
+    EXPECT_EQ(calc.engine.display(), QString::fromUtf8(row->display)) << row->keys;
+    EXPECT_EQ(memory_mark(calc.engine.memory()), QString::fromUtf8(row->indicator)) << row->keys;
+    EXPECT_EQ(calc.messages.join('|'), QString::fromUtf8(row->message)) << row->keys;
   }
 }
 
@@ -163,15 +162,14 @@ TEST(CalcKeys, OverflowResetsAndSaysSo) {
 
   // The memory keeps what it held before the failed addition, and the digit
   // keys work again at once.
-  CalculatorDriver calc;
-  calc.open(&Module1::flg_calc);
+  EngineDriver calc(CalcFace::Arithmetic);
   calc.press(QString::fromUtf8(memory));
-  const float held = calc.form.calc_mem;
+  const float held = calc.engine.memory();
   EXPECT_GT(held, 1.9e38f);
   calc.press("5");
-  EXPECT_EQ(calc.text("Text1"), "5");
+  EXPECT_EQ(calc.engine.display(), "5");
   calc.press("M-");
-  EXPECT_EQ(calc.form.calc_mem, held);
+  EXPECT_EQ(calc.engine.memory(), held);
 }
 
 }  // namespace

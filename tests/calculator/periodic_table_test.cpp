@@ -1,6 +1,4 @@
 // The element table against a published reference, and the periodic face's keys.
-#include "calculator/periodic_table.h"
-
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -9,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "calculator/calc_elements.h"
 #include "calculator_driver.h"
 
 namespace {
@@ -201,16 +200,16 @@ TEST(PeriodicFace, KeyingAndSteppingShowTheElement) {
       {"2 6 show =", "26", "元素記号＝ Ｆｅ", "原子量　＝ ５５．８４５", false},
   };
   for (const PeriodicCase& row : cases) {
-    CalculatorDriver calc;
-    calc.open(&Module1::flg_syuuki);
+    EngineDriver calc(CalcFace::Periodic);
     calc.press(row.keys);
-    EXPECT_EQ(calc.text("Text1"), QString::fromUtf8(row.number)) << row.keys;
-    EXPECT_EQ(calc.text("Text3"), QString::fromUtf8(row.symbol)) << row.keys;
-    EXPECT_EQ(calc.text("Text5"), QString::fromUtf8(row.weight)) << row.keys;
-    EXPECT_EQ(calc.form.c("Text5").fore, row.red ? kRed : kBlue) << row.keys;
+    const auto& lines = calc.engine.element_lines();
+    EXPECT_EQ(calc.engine.display(), QString::fromUtf8(row.number)) << row.keys;
+    EXPECT_EQ(lines[0], QString::fromUtf8(row.symbol)) << row.keys;
+    EXPECT_EQ(lines[2], QString::fromUtf8(row.weight)) << row.keys;
+    EXPECT_EQ(calc.engine.element_missing(), row.red) << row.keys;
     if (QString(row.symbol).isEmpty()) {
-      EXPECT_EQ(calc.text("Text4"), "") << row.keys;
-      EXPECT_EQ(calc.text("Text7"), "") << row.keys;
+      EXPECT_EQ(lines[1], "") << row.keys;
+      EXPECT_EQ(lines[4], "") << row.keys;
     }
   }
 }

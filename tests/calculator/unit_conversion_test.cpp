@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "calculator/unit_table.h"
+#include "calculator/calc_units.h"
 #include "calculator_driver.h"
 
 namespace {
@@ -100,12 +100,12 @@ TEST(UnitConversion, ShowsTheConvertedValueOrWhyNot) {
       {0, ".", 9, "0"},
   };
   for (const ConversionCase& row : cases) {
-    CalculatorDriver calc;
-    calc.open(&Module1::flg_kansan);
-    calc.choose_source(row.source);
+    EngineDriver calc(CalcFace::Conversion);
+    calc.engine.choose_source(row.source);
     calc.press(row.keys);
-    calc.choose_target(row.target);
-    EXPECT_EQ(calc.text("Text1"), QString::fromUtf8(row.result)) << row.source << " " << row.keys;
+    calc.engine.choose_target(row.target);
+    EXPECT_EQ(calc.engine.display(), QString::fromUtf8(row.result))
+        << row.source << " " << row.keys;
   }
 }
 
@@ -168,7 +168,7 @@ TEST(UnitConversion, NewSourceRelabelsTheTargetsAndResets) {
   calc.choose_source(35);  // 立方フィート
   EXPECT_EQ(f.c("Text1").text, "0");
   EXPECT_EQ(f.c("Text2").text, "0");
-  EXPECT_EQ(f.kan_from, 7);
+  EXPECT_EQ(f.engine().source_option(), 7);
   EXPECT_TRUE(f.c("Option1", 7).checked);
   EXPECT_FALSE(f.c("Option1", 0).checked);
   const char* const volume[] = {"立方ﾒｰﾄﾙ",   "リットル",   "合",       "升",       "石",
@@ -211,7 +211,7 @@ TEST(UnitConversion, ClearKeyEmptiesBothBoxesAndTargetsTheSource) {
   EXPECT_EQ(calc.text("Text1"), "0");
   EXPECT_EQ(calc.text("Text2"), "0");
   EXPECT_TRUE(calc.form.c("Option1", 4).checked);
-  EXPECT_EQ(calc.form.kan_to, 4);
+  EXPECT_EQ(calc.form.engine().target_option(), 4);
   calc.press("2");
   EXPECT_EQ(calc.text("Text1"), "2");
 }
