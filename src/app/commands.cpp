@@ -1,8 +1,52 @@
 // The table of commands; each feature's commands live beside it in app/.
 #include "app/command_line.h"
+#include "app/exchange_commands.h"
 
 const QList<Command>& commands() {
   static const QList<Command> table = {
+      {{"export", "calendar"},
+       "FILE [--from YYYY] [--to YYYY]",
+       "祝日・休日・記念日・メモを iCalendar に書き出します（既定: 今年と来年）",
+       {"--from", "--to"},
+       1,
+       1,
+       export_calendar_command},
+      {{"export", "addresses"},
+       "FILE",
+       "住所録を vCard 4.0 に書き出します",
+       {},
+       1,
+       1,
+       export_addresses_command},
+      {{"export", "cards"},
+       "FILE",
+       "名刺を vCard 4.0 に書き出します",
+       {},
+       1,
+       1,
+       export_cards_command},
+      {{"export", "ledger"},
+       "FILE [--year YYYY]",
+       "こづかい帳の一年分を CSV に書き出します（既定: 今年）",
+       {"--year"},
+       1,
+       1,
+       export_ledger_command},
+      {{"export", "gifts"},
+       "FILE",
+       "贈答控えを CSV に書き出します",
+       {},
+       1,
+       1,
+       export_gifts_command},
+      {{"import", "addresses"},
+       "FILE",
+       "vCard を住所録に読み込みます",
+       {},
+       1,
+       1,
+       import_addresses_command},
+      {{"import", "cards"}, "FILE", "vCard を名刺に読み込みます", {}, 1, 1, import_cards_command},
   };
   return table;
 }
