@@ -2,8 +2,8 @@
 
 #include <QSet>
 
-#include "address/jyusho.h"
-#include "cards/card_file.h"
+#include "address/jyusho_file.h"
+#include "cards/meishi_file.h"
 #include "core/text_file.h"
 
 namespace {
@@ -122,7 +122,7 @@ QStringList contact_fields(const Vcard& card, ContactBook book) {
 }
 
 ImportSummary append_contacts(QuotedRecords& records, const QList<Vcard>& cards, ContactBook book) {
-  const qsizetype limit = book == ContactBook::Addresses ? jyusho::kLimit : kCardLimit;
+  const qsizetype limit = book == ContactBook::Addresses ? kAddressLimit : kCardLimit;
   QSet<QString> known;
   for (const QStringList& record : records.records)
     if (record.size() > kName) known.insert(duplicate_key(record, book));

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 
 namespace {
 

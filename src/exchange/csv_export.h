@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include "gifts/zoutou_file.h"
-#include "ledger/koz_file.h"
+#include "gifts/zouto_file.h"
+#include "ledger/kozukai_file.h"
 
 QByteArray csv_row(const QStringList& fields);
 

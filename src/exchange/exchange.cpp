@@ -1,13 +1,13 @@
 #include "exchange/exchange.h"
 
-#include "address/jyusho.h"
+#include "address/jyusho_file.h"
 #include "calendar/user_day_files.h"
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 #include "core/text_file.h"
 #include "exchange/csv_export.h"
 #include "exchange/ical_writer.h"
 #include "exchange/vcard_writer.h"
-#include "gifts/zoutou_file.h"
+#include "gifts/zouto_file.h"
 #include "memo/memo_file.h"
 #include "settings/settings.h"
 
@@ -29,7 +29,7 @@ QString book_file(ContactBook book) {
 }
 
 qsizetype field_count(ContactBook book) {
-  return book == ContactBook::Addresses ? jyusho::kFieldCount : kCardFields;
+  return book == ContactBook::Addresses ? kAddressFields : kCardFields;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "exchange/vcard_writer.h"
 
-#include "cards/card_file.h"
+#include "cards/meishi_file.h"
 
 namespace {
 

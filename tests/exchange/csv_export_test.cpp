@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gifts/gift_record.h"
+#include "gifts/zouto_record.h"
 
 TEST(CsvExport, LedgerRowsOfTheYearByDateQuotedAsTheRfcSays) {
   KozTables tables;

@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-#include "address/jyusho.h"
-#include "cards/card_file.h"
+#include "address/jyusho_file.h"
+#include "cards/meishi_file.h"
 #include "core/text_file.h"
 #include "exchange/exchange.h"
 #include "exchange/vcard_writer.h"
