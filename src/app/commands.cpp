@@ -1,6 +1,7 @@
 // The table of commands; each feature's commands live beside it in app/.
 #include "app/command_line.h"
 #include "app/exchange_commands.h"
+#include "app/print_commands.h"
 
 const QList<Command>& commands() {
   static const QList<Command> table = {
@@ -47,6 +48,27 @@ const QList<Command>& commands() {
        1,
        import_addresses_command},
       {{"import", "cards"}, "FILE", "vCard を名刺に読み込みます", {}, 1, 1, import_cards_command},
+      {{"print", "calendar"},
+       "YYYY-MM FILE.pdf",
+       "その月のカレンダーを PDF に書き出します",
+       {},
+       2,
+       2,
+       &print_calendar_command},
+      {{"print", "labels"},
+       "FILE.pdf",
+       "住所録の宛名ラベル（A4、12面）を PDF に書き出します",
+       {},
+       1,
+       1,
+       &print_labels_command},
+      {{"print", "postcards"},
+       "FILE.pdf",
+       "住所録の宛名を年賀はがきの PDF に書き出します",
+       {},
+       1,
+       1,
+       &print_postcards_command},
   };
   return table;
 }

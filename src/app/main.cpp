@@ -6,6 +6,8 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
+#include "paper/page_painter.h"
+#include "paper/pdf_output.h"
 #include "ui/font_config_reader.h"
 #include "ui/qt_platform.h"
 
@@ -24,7 +26,9 @@ void leave_home_folder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // `toribe COMMAND …` runs the command and never opens a window.
+  // `toribe COMMAND …` runs the command and never opens a window; the print
+  // commands draw their PDF with the painter the logic cannot link.
+  set_pdf_maker(&pdf_bytes);
   if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
   start_reading_font_configuration();
   QApplication app(argc, argv);
