@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "address/jyusho.h"
+#include "address/jyusho_file.h"
 #include "paper/address_pages.h"
 #include "paper/calendar_page.h"
 #include "paper/pdf_output.h"
@@ -18,7 +18,7 @@ int write_document(const PaperDocument& document, const QString& path) {
 
 // The address book's records; a failure message when it holds none.
 std::optional<std::vector<PostalAddress>> addresses(const CommandArgs& args) {
-  const QuotedRecords book = read_quoted_records(args.data_file(kAddressFile), jyusho::kFieldCount);
+  const QuotedRecords book = read_quoted_records(args.data_file(kAddressFile), kAddressFields);
   if (book.records.empty()) return std::nullopt;
   return postal_addresses(book.records);
 }
