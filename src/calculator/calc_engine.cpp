@@ -4,6 +4,7 @@
 #include "calculator/calc_engine.h"
 
 #include <cmath>
+#include <map>
 
 #include "core/number_text.h"
 
@@ -21,8 +22,6 @@ constexpr int kMaxEntryText = 7;
 // Decimal places beyond this add nothing a single can hold; the bound keeps
 // dec_pos from running away on endless zeros after the point.
 constexpr qint16 kMaxDecimals = 60;
-
-bool is_digit(CalcKey key) { return key <= CalcKey::Digit9; }
 
 }  // namespace
 
@@ -62,40 +61,25 @@ void CalcEngine::press(CalcKey key) {
   (this->*face_key_)(key);
 }
 
+// What each key does on the calculator face.
 void CalcEngine::arithmetic_key(CalcKey key) {
-  if (is_digit(key) || key == CalcKey::Point) {
+  static const std::map<CalcKey, CalcOp> kOperators{{CalcKey::Add, CalcOp::Add},
+                                                    {CalcKey::Subtract, CalcOp::Subtract},
+                                                    {CalcKey::Multiply, CalcOp::Multiply},
+                                                    {CalcKey::Divide, CalcOp::Divide}};
+  static const std::map<CalcKey, void (CalcEngine::*)()> kActions{
+      {CalcKey::Equals, &CalcEngine::equals_key},        {CalcKey::Clear, &CalcEngine::clear_all},
+      {CalcKey::ClearEntry, &CalcEngine::clear_entry},   {CalcKey::Sign, &CalcEngine::change_sign},
+      {CalcKey::MemoryClear, &CalcEngine::memory_clear}, {CalcKey::Root, &CalcEngine::square_root},
+      {CalcKey::Percent, &CalcEngine::percent}};
+  if (key <= CalcKey::Point) {
     if (key_entry(key)) display_ = general_text(calc_in);
-    return;
-  }
-  switch (key) {
-    case CalcKey::Add:
-      return operator_key(CalcOp::Add);
-    case CalcKey::Subtract:
-      return operator_key(CalcOp::Subtract);
-    case CalcKey::Multiply:
-      return operator_key(CalcOp::Multiply);
-    case CalcKey::Divide:
-      return operator_key(CalcOp::Divide);
-    case CalcKey::Equals:
-      return equals_key();
-    case CalcKey::Clear:
-      return clear_all();
-    case CalcKey::ClearEntry:
-      return clear_entry();
-    case CalcKey::Sign:
-      return change_sign();
-    case CalcKey::MemoryPlus:
-      return memory_key(1);
-    case CalcKey::MemoryMinus:
-      return memory_key(-1);
-    case CalcKey::MemoryClear:
-      return memory_clear();
-    case CalcKey::Root:
-      return square_root();
-    case CalcKey::Percent:
-      return percent();
-    default:
-      return;
+  } else if (key == CalcKey::MemoryPlus || key == CalcKey::MemoryMinus) {
+    memory_key(key == CalcKey::MemoryPlus ? 1 : -1);
+  } else if (const auto op = kOperators.find(key); op != kOperators.end()) {
+    operator_key(op->second);
+  } else if (const auto action = kActions.find(key); action != kActions.end()) {
+    (this->*action->second)();
   }
 }
 
