@@ -1,6 +1,7 @@
 // The table of commands; each feature's commands live beside it in app/.
 #include "app/command_line.h"
 #include "app/exchange_commands.h"
+#include "app/koyomi_command.h"
 #include "app/print_commands.h"
 
 const QList<Command>& commands() {
@@ -69,6 +70,13 @@ const QList<Command>& commands() {
        1,
        1,
        &print_postcards_command},
+      {{"koyomi"},
+       "[FROM [TO]]",
+       "旧暦・六曜・干支・二十四節気・雑節・月齢を一日一行で表示します（日付は YYYY-MM-DD、既定: 今日）",
+       {},
+       0,
+       2,
+       &run_koyomi},
   };
   return table;
 }

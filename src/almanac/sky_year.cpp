@@ -1,0 +1,50 @@
+#include "almanac/sky_year.h"
+
+#include "almanac/ephemeris.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kSunDegreesPerDay = 360.0 / 365.2422;
+constexpr double kSynodicMonth = 29.530588861;
+constexpr double kMeanNewMoonEpoch = 2451550.09766;  // the first mean new moon of 2000
+
+// The Sun is near 280° at the start of January; the guess is within a few days.
+QDate sun_day(double degrees, double jan1_jd) {
+  const double ahead = std::fmod(degrees - 280.0 + 720.0, 360.0);
+  return jst_date(sun_longitude_instant(degrees, jan1_jd + ahead / kSunDegreesPerDay));
+}
+
+}  // namespace
+
+const QString& solar_term_name(int k) {
+  static const QString names[24] = {
+      "春分", "清明", "穀雨", "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑", "白露",
+      "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄"};
+  return names[k];
+}
+
+SkyYear compute_sky_year(int year) {
+  SkyYear sky;
+  const double jan1 = double(QDate(year, 1, 1).toJulianDay()) - 0.5 - 9.0 / 24.0;
+  for (int k = 0; k < 24; ++k) sky.terms[k] = sun_day(15.0 * k, jan1);
+  sky.nyuubai = sun_day(80, jan1);
+  sky.hangeshou = sun_day(100, jan1);
+  for (int i = 0; i < 4; ++i) sky.doyou[i] = sun_day(27 + 90 * i, jan1);
+
+  const MoonPhase kinds[4] = {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full,
+                              MoonPhase::LastQuarter};
+  const int first = int(std::floor((jan1 - kMeanNewMoonEpoch) / kSynodicMonth)) - 1;
+  for (int lunation = first; lunation <= first + 14; ++lunation)
+    for (int q = 0; q < 4; ++q) {
+      const double guess = kMeanNewMoonEpoch + kSynodicMonth * (lunation + q / 4.0);
+      const double jd = moon_elongation_instant(90.0 * q, guess);
+      const QDate day = jst_date(jd);
+      if (day.year() == year) sky.phases.push_back({jd, day, kinds[q]});
+    }
+  std::sort(sky.phases.begin(), sky.phases.end(),
+            [](const PhaseEvent& a, const PhaseEvent& b) { return a.jd_ut < b.jd_ut; });
+  return sky;
+}
