@@ -34,38 +34,67 @@ OfDate of_date(double tt) {
   return r;
 }
 
-double ecliptic_longitude(const OfDate& frame, const double gcrs[3]) {
-  double v[3];
-  for (int i = 0; i < 3; ++i)
-    v[i] = frame.rbpn[i][0] * gcrs[0] + frame.rbpn[i][1] * gcrs[1] + frame.rbpn[i][2] * gcrs[2];
-  const double y = v[1] * std::cos(frame.obliquity) + v[2] * std::sin(frame.obliquity);
-  return wrap_degrees(std::atan2(y, v[0]) * ERFA_DR2D);
+// A longitude on the true ecliptic of date and how fast it moves.
+struct Longitude {
+  double degrees;
+  double per_day;
+};
+
+Longitude ecliptic_longitude(const OfDate& frame, const double position[3], const double velocity[3]) {
+  const double c = std::cos(frame.obliquity), s = std::sin(frame.obliquity);
+  double x[2], y[2];
+  for (int k = 0; k < 2; ++k) {
+    const double* v = k == 0 ? position : velocity;
+    double e[3];
+    for (int i = 0; i < 3; ++i) e[i] = frame.rbpn[i][0] * v[0] + frame.rbpn[i][1] * v[1] + frame.rbpn[i][2] * v[2];
+    x[k] = e[0];
+    y[k] = e[1] * c + e[2] * s;
+  }
+  return {wrap_degrees(std::atan2(y[0], x[0]) * ERFA_DR2D),
+          (x[0] * y[1] - y[0] * x[1]) / (x[0] * x[0] + y[0] * y[0]) * ERFA_DR2D};
 }
 
 double terrestrial_time(double jd_ut) { return jd_ut + delta_t_seconds(jd_ut) / 86400.0; }
 
-double sun_longitude_at(const OfDate& frame, double tt) {
+Longitude sun_at(const OfDate& frame, double tt) {
   double helio[2][3], bary[2][3];
   eraEpv00(kJ2000, tt - kJ2000, helio, bary);
   // The Sun seen from the Earth, shifted towards the Earth's motion (annual aberration).
-  double sun[3] = {-helio[0][0], -helio[0][1], -helio[0][2]}, distance, direction[3];
-  eraPn(sun, &distance, direction);
   const double light_au_per_day = ERFA_CMPS * ERFA_DAYSEC / ERFA_DAU;
-  for (int i = 0; i < 3; ++i) direction[i] += bary[1][i] / light_au_per_day;
-  return ecliptic_longitude(frame, direction);
+  const double distance = std::sqrt(eraPdp(helio[0], helio[0]));
+  double sun[3], motion[3];
+  for (int i = 0; i < 3; ++i) {
+    sun[i] = -helio[0][i] + distance * bary[1][i] / light_au_per_day;
+    motion[i] = -helio[1][i];
+  }
+  return ecliptic_longitude(frame, sun, motion);
 }
 
-// Secant steps from a first step at the mean rate; stops below 0.01 s.
-template <typename Angle>
-double find_instant(Angle angle_at, double degrees, double guess, double mean_rate) {
-  double t1 = guess, f1 = signed_degrees(angle_at(t1) - degrees);
-  double t2 = t1 - f1 / mean_rate, f2 = signed_degrees(angle_at(t2) - degrees);
-  for (int step = 0; step < 12 && std::abs(t2 - t1) > 1e-7 && f2 != f1; ++step) {
-    const double t3 = t2 - f2 * (t2 - t1) / (f2 - f1);
-    t1 = t2, f1 = f2;
-    t2 = t3, f2 = signed_degrees(angle_at(t2) - degrees);
+Longitude elongation_at(double jd_ut) {
+  const double tt = terrestrial_time(jd_ut);
+  const OfDate frame = of_date(tt);
+  double moon_pv[2][3];
+  eraMoon98(kJ2000, tt - kJ2000, moon_pv);
+  const Longitude moon = ecliptic_longitude(frame, moon_pv[0], moon_pv[1]), sun = sun_at(frame, tt);
+  return {wrap_degrees(moon.degrees - sun.degrees), moon.per_day - sun.per_day};
+}
+
+Longitude sun_longitude_with_rate(double jd_ut) {
+  const double tt = terrestrial_time(jd_ut);
+  return sun_at(of_date(tt), tt);
+}
+
+// Newton steps on the longitude and its rate. Near the root an error e becomes
+// about e² / 30 days, so once a step is under 1e-3 day the next guess is within
+// milliseconds, and is taken without a further evaluation.
+double find_instant(Longitude (*angle_at)(double), double degrees, double t) {
+  for (int step = 0; step < 10; ++step) {
+    const Longitude a = angle_at(t);
+    const double dt = signed_degrees(a.degrees - degrees) / a.per_day;
+    t -= dt;
+    if (std::abs(dt) < 1e-3) break;
   }
-  return t2;
+  return t;
 }
 
 }  // namespace
@@ -107,25 +136,16 @@ double delta_t_seconds(double jd_ut) {
   return -20 + 32 * u * u - 0.5628 * (2150 - y);
 }
 
-double sun_apparent_longitude(double jd_ut) {
-  const double tt = terrestrial_time(jd_ut);
-  return sun_longitude_at(of_date(tt), tt);
-}
+double sun_apparent_longitude(double jd_ut) { return sun_longitude_with_rate(jd_ut).degrees; }
 
-double moon_elongation(double jd_ut) {
-  const double tt = terrestrial_time(jd_ut);
-  const OfDate frame = of_date(tt);
-  double moon[2][3];
-  eraMoon98(kJ2000, tt - kJ2000, moon);
-  return wrap_degrees(ecliptic_longitude(frame, moon[0]) - sun_longitude_at(frame, tt));
-}
+double moon_elongation(double jd_ut) { return elongation_at(jd_ut).degrees; }
 
 double sun_longitude_instant(double degrees, double guess_jd_ut) {
-  return find_instant(sun_apparent_longitude, degrees, guess_jd_ut, 360.0 / 365.2422);
+  return find_instant(sun_longitude_with_rate, degrees, guess_jd_ut);
 }
 
 double moon_elongation_instant(double degrees, double guess_jd_ut) {
-  return find_instant(moon_elongation, degrees, guess_jd_ut, 360.0 / 29.530589);
+  return find_instant(elongation_at, degrees, guess_jd_ut);
 }
 
 QDate jst_date(double jd_ut) {

@@ -1,6 +1,7 @@
 'use strict';
 // The old calendar of 1901-2100 computed with astronomy-engine, one line per day:
-// "YYYY-MM-DD<TAB>旧暦<TAB>六曜<TAB>solar term<TAB>moon age at 12:00 JST".
+// "YYYY-MM-DD<TAB>旧暦<TAB>六曜<TAB>solar term<TAB>moon age at 12:00 JST",
+// the same published rules as the program, on an independent astronomy.
 // Usage: node koyomi_reference.js ASTRONOMY_ENGINE_DIR
 const A = require(process.argv[2]);
 const HOUR = 3600000;
@@ -18,7 +19,9 @@ for (let t = start; ;) {
   const found = A.SearchSunLongitude(15 * k, t, 20);
   const day = jstDay(found);
   if (day > end) break;
-  termOn.set(day, TERMS[k]);
+  // A term within a minute of midnight is closer than two models can agree: marked '?'.
+  const intoDay = (((found.date.getTime() + 9 * HOUR) % (24 * HOUR)) + 24 * HOUR) % (24 * HOUR);
+  termOn.set(day, TERMS[k] + (Math.min(intoDay, 24 * HOUR - intoDay) < 60000 ? '?' : ''));
   if (k % 2 === 0) principal.push(day);
   if (k === 18) winters.push(day);
   t = found.AddDays(1);
