@@ -1,5 +1,7 @@
 #include "app/tool_windows.h"
 
+#include <type_traits>
+
 #include "about/about.h"
 #include "address/jyusho.h"
 #include "baseball/baseball.h"
@@ -12,20 +14,48 @@
 #include "tools/numbers.h"
 #include "tools/time_calc.h"
 
+namespace {
+
+template <class F>
+std::unique_ptr<Form> make(Module1& m, Platform& platform) {
+  if constexpr (std::is_constructible_v<F, Module1&, Platform&>)
+    return std::make_unique<F>(m, platform);
+  else
+    return std::make_unique<F>(platform);
+}
+
+struct ToolWindow {
+  const char* name;
+  std::unique_ptr<Form> (*make)(Module1&, Platform&);
+};
+
+// Every tool window by the name the main window opens it with, one a line.
+// clang-format off
+const ToolWindow kToolWindows[] = {
+    {"TimeCalc", make<TimeCalc>},
+    {"nengou", make<nengou>},
+    {"number", make<number>},
+    {"Dice", make<Dice>},
+    {"frmAbout", make<frmAbout>},
+    {"Meishi", make<Meishi>},
+    {"Baseball", make<Baseball>},
+    {"jyusho", make<Jyusho>},
+    {"Calculator", make<Calculator>},
+    {"Kozukai", make<Kozukai>},
+    {"Zouto", make<Zouto>},
+};
+// clang-format on
+
+}  // namespace
+
 std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, Platform& platform) {
-  (void)window_name;
-  (void)m;
-  (void)platform;
-  if (window_name == "TimeCalc") return std::make_unique<TimeCalc>(m, platform);
-  if (window_name == "nengou") return std::make_unique<nengou>(m, platform);
-  if (window_name == "number") return std::make_unique<number>(m, platform);
-  if (window_name == "Dice") return std::make_unique<Dice>(m, platform);
-  if (window_name == "frmAbout") return std::make_unique<frmAbout>(platform);
-  if (window_name == "Meishi") return std::make_unique<Meishi>(m, platform);
-  if (window_name == "Baseball") return std::make_unique<Baseball>(m, platform);
-  if (window_name == "jyusho") return std::make_unique<Jyusho>(m, platform);
-  if (window_name == "Calculator") return std::make_unique<Calculator>(m, platform);
-  if (window_name == "Kozukai") return std::make_unique<Kozukai>(m, platform);
-  if (window_name == "Zouto") return std::make_unique<Zouto>(platform);
+  for (const ToolWindow& window : kToolWindows)
+    if (window_name == window.name) return window.make(m, platform);
   return nullptr;
+}
+
+QStringList tool_window_names() {
+  QStringList names;
+  for (const ToolWindow& window : kToolWindows) names << window.name;
+  return names;
 }

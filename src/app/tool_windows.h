@@ -1,9 +1,12 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <memory>
 
-#include "settings/module1.h"
 #include "core/form.h"
+#include "settings/module1.h"
 
 // Creates the tool window of that name; nullptr for a window not in this build.
 std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, Platform& platform);
+// The names make_tool_window knows.
+QStringList tool_window_names();

@@ -14,6 +14,12 @@ const QString kTitle = "ＢａｓｅＢａｌｌ";
 
 Baseball::Baseball(Module1& m, Platform& platform) : Form("Baseball", platform), m_(m) {
   create_controls();
+  set_routes<Baseball>({
+      {Event::Load, {}, &Baseball::Form_Load},
+      {Event::QueryUnload, {}, &Baseball::Form_QueryUnload},
+      {Event::Click, "Command2", &Baseball::Command2_Click},
+      {Event::Click, "Command1", &Baseball::Command1_Click},
+  });
 }
 
 void Baseball::create_controls() {
@@ -112,22 +118,4 @@ void Baseball::Form_QueryUnload() {
   // Closing by the close box keeps the settings as they were.
   m_.flg_bas = 0;
   unload();
-}
-
-void Baseball::handle(Event& event) {
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::QueryUnload:
-      Form_QueryUnload();
-      break;
-    case Event::Click:
-      if (event.name == "Command2" && (event.index == 0 || event.index == 1))
-        Command2_Click(event.index);
-      if (event.name == "Command1") Command1_Click();
-      break;
-    default:
-      break;
-  }
 }

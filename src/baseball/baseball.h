@@ -27,9 +27,6 @@ class Baseball : public Form {
   qint16 bas_err = 0;
   LeagueRecords cen_rec, pac_rec;
 
- protected:
-  void handle(Event& event) override;
-
  private:
   void create_controls();
   Module1& m_;

@@ -1,9 +1,9 @@
 #pragma once
-// The core folder: text files, fields, number texts, dates, sort order, the form model, the platform.
-// A form is a window's logic: a plain description of its controls plus one
-// method per event handler. Handlers change the description and call the
-// platform; they never touch a widget. The window layer builds a widget per
-// control, forwards events to dispatch(), and copies the description back.
+// The core folder: text files, fields, number texts, dates, sort order, the form model, the
+// platform. A form is a window's logic: a plain description of its controls plus one method per
+// event handler. Handlers change the description and call the platform; they never touch a widget.
+// The window layer builds a widget per control, forwards events to dispatch(), and copies the
+// description back.
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -41,7 +41,9 @@ enum class Kind {
   Image,
   Shape,
   Line,
-  Menu,  // a menu bar title; its items name it as parent
+  // A menu title: on the menu bar, or a submenu when its parent is a menu. Its
+  // items (and submenus) name it as parent.
+  Menu,
   MenuItem,
   ToolButton,  // a toolbar button; index from 1
 };
@@ -155,8 +157,7 @@ struct Handler {
   Handler(void (F::*h)(int, int, int))
       : call([h](F& f, Event& e) { (f.*h)(e.index, e.button, e.shift); }) {}
   template <class Fn>
-    requires std::is_invocable_v<Fn, F&, Event&>
-  Handler(Fn fn) : call(std::move(fn)) {}
+  requires std::is_invocable_v<Fn, F&, Event&> Handler(Fn fn) : call(std::move(fn)) {}
 
  private:
   static int& key_of(Event& e) { return e.type == Event::KeyDown ? e.key_code : e.key_ascii; }
@@ -228,10 +229,16 @@ class Form {
   // Sets the event table; F is the form's own class.
   template <class F>
   void set_routes(std::initializer_list<RouteOf<F>> table) {
-    F& self = static_cast<F&>(*this);
     routes_.clear();
+    add_routes<F>(table);
+  }
+  // Adds routes kept elsewhere, such as a menu table's.
+  template <class F, class Table>
+  void add_routes(const Table& table) {
+    F& self = static_cast<F&>(*this);
     for (const RouteOf<F>& r : table)
-      routes_.push_back({r.type, r.control, [&self, call = r.handler.call](Event& e) { call(self, e); }});
+      routes_.push_back(
+          {r.type, r.control, [&self, call = r.handler.call](Event& e) { call(self, e); }});
   }
   virtual void on_unload() {}
   Platform& platform() { return platform_; }

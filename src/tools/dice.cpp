@@ -12,7 +12,14 @@ constexpr int kRestLeft = (kWidth - kDieSize) / 2, kRestTop = 1800;
 
 }  // namespace
 
-Dice::Dice(Module1& m, Platform& platform) : Form("Dice", platform), m_(m) { create_controls(); }
+Dice::Dice(Module1& m, Platform& platform) : Form("Dice", platform), m_(m) {
+  create_controls();
+  set_routes<Dice>({
+      {Event::Load, {}, &Dice::Form_Load},
+      {Event::Click, "Command2", &Dice::Command2_Click},
+      {Event::Click, "Command1", &Dice::Command1_Click},
+  });
+}
 
 Dice::~Dice() { stop_throw(); }
 
@@ -73,17 +80,3 @@ void Dice::Command1_Click() {
 }
 
 void Dice::on_unload() { stop_throw(); }
-
-void Dice::handle(Event& event) {
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::Click:
-      if (event.name == "Command2") Command2_Click();
-      if (event.name == "Command1") Command1_Click();
-      break;
-    default:
-      break;
-  }
-}

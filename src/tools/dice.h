@@ -1,8 +1,8 @@
 #pragma once
 // The dice window: a throw tumbles the die picture to 50 places drawn from the
 // runtime's random sequence; the last place is where it rests.
-#include "settings/module1.h"
 #include "core/form.h"
+#include "settings/module1.h"
 
 class Dice : public Form {
  public:
@@ -22,7 +22,6 @@ class Dice : public Form {
   int throws_waiting = 0;  // throws asked for while one was still tumbling
 
  protected:
-  void handle(Event& event) override;
   void on_unload() override;
 
  private:

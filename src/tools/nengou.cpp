@@ -16,6 +16,13 @@ constexpr int kLastShownYear = 2188;
 
 nengou::nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {
   create_controls();
+  set_routes<nengou>({
+      {Event::Load, {}, &nengou::Form_Load},
+      {Event::Change, "HScroll1", &nengou::HScroll1_Change},
+      {Event::Change, "HScroll2", &nengou::HScroll2_Change},
+      {Event::Click, "Option1", &nengou::Option1_Click},
+      {Event::Click, "Command1", &nengou::Command1_Click},
+  });
 }
 
 void nengou::create_controls() {
@@ -123,23 +130,4 @@ void nengou::show_age() {
 void nengou::Command1_Click() {
   m_.flg_nengou = 0;
   unload();
-}
-
-void nengou::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::Change:
-      if (name == "HScroll1") HScroll1_Change();
-      if (name == "HScroll2") HScroll2_Change();
-      break;
-    case Event::Click:
-      if (name == "Option1") Option1_Click(event.index);
-      if (name == "Command1") Command1_Click();
-      break;
-    default:
-      break;
-  }
 }

@@ -19,9 +19,6 @@ class nengou : public Form {
 
   qint16 era_type = 3;
 
- protected:
-  void handle(Event& event) override;
-
  private:
   void create_controls();
   void place_eras();

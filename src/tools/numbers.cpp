@@ -16,6 +16,15 @@ QString stop_button(int k) { return QString("Command%1").arg(k); }
 
 number::number(Module1& m, Platform& platform) : Form("number", platform), m_(m) {
   create_controls();
+  set_routes<number>({
+      {Event::Load, {}, &number::Form_Load},
+      {Event::QueryUnload, {}, &number::Command5_Click},  // the close box ends the game too
+      {Event::Click, "Command1", [](number& f, Event&) { f.Command_Click(1); }},
+      {Event::Click, "Command2", [](number& f, Event&) { f.Command_Click(2); }},
+      {Event::Click, "Command3", [](number& f, Event&) { f.Command_Click(3); }},
+      {Event::Click, "Command4", &number::Command4_Click},
+      {Event::Click, "Command5", &number::Command5_Click},
+  });
 }
 
 number::~number() { stop_timers(); }
@@ -119,24 +128,3 @@ void number::stop_timers() {
 }
 
 void number::on_unload() { stop_timers(); }
-
-void number::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::QueryUnload:
-      Command5_Click();
-      break;  // the close box ends the game too
-    case Event::Click:
-      if (name == "Command1") Command_Click(1);
-      if (name == "Command2") Command_Click(2);
-      if (name == "Command3") Command_Click(3);
-      if (name == "Command4") Command4_Click();
-      if (name == "Command5") Command5_Click();
-      break;
-    default:
-      break;
-  }
-}

@@ -1,8 +1,8 @@
 #pragma once
 // The numbers game: three spinning digits, each stopped with its button; after
 // ten rounds the digit stopped on most often in each place is the prediction.
-#include "settings/module1.h"
 #include "core/form.h"
+#include "settings/module1.h"
 #include "tools/numbers_tally.h"
 
 class number : public Form {
@@ -23,7 +23,6 @@ class number : public Form {
   Picks pick{};
 
  protected:
-  void handle(Event& event) override;
   void on_unload() override;
 
  private:

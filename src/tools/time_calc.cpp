@@ -13,17 +13,25 @@ QString box(int k) { return QString("Text%1").arg(k); }
 // Boxes 1 and 4 hold hours; the others minutes or seconds.
 TimeBox box_kind(int k) { return k == 1 || k == 4 ? TimeBox::Hours : TimeBox::MinutesOrSeconds; }
 
-// "Text3" -> 3; 0 for a name that is not an input box.
-int input_box(const QString& name) {
-  if (!name.startsWith("Text") || name.size() != 5) return 0;
-  const int k = name.back().digitValue();
-  return k >= 1 && k <= 6 ? k : 0;
-}
-
 }  // namespace
 
 TimeCalc::TimeCalc(Module1& m, Platform& platform) : Form("TimeCalc", platform), m_(m) {
   create_controls();
+  set_routes<TimeCalc>({
+      {Event::Load, {}, &TimeCalc::Form_Load},
+      {Event::QueryUnload, {}, &TimeCalc::Form_QueryUnload},
+      {Event::Click, "Command1", &TimeCalc::Command1_Click},
+      {Event::Click, "Command2", &TimeCalc::Command2_Click},
+  });
+  std::vector<RouteOf<TimeCalc>> input_boxes;
+  for (int k = 1; k <= 6; ++k) {
+    input_boxes.push_back({Event::LostFocus, box(k), [k](TimeCalc& f, Event&) {
+                             if (f.loaded) f.Text_LostFocus(k);
+                           }});
+    input_boxes.push_back(
+        {Event::KeyDown, box(k), [k](TimeCalc& f, Event& e) { f.Text_KeyDown(k, e.key_code); }});
+  }
+  add_routes<TimeCalc>(input_boxes);
 }
 
 void TimeCalc::create_controls() {
@@ -134,28 +142,4 @@ void TimeCalc::Text_KeyDown(int k, int& key_code) {
   // A focus moved from here is not reported as a leave, so the box is left now.
   Text_LostFocus(k);
   set_focus(box(next));
-}
-
-void TimeCalc::handle(Event& event) {
-  const int k = input_box(event.name);
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::QueryUnload:
-      Form_QueryUnload();
-      break;
-    case Event::Click:
-      if (event.name == "Command1") Command1_Click();
-      if (event.name == "Command2") Command2_Click();
-      break;
-    case Event::LostFocus:
-      if (k && loaded) Text_LostFocus(k);
-      break;
-    case Event::KeyDown:
-      if (k) Text_KeyDown(k, event.key_code);
-      break;
-    default:
-      break;
-  }
 }

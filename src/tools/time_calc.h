@@ -1,8 +1,8 @@
 #pragma once
 // The time window: two times in hours, minutes and seconds added or subtracted,
 // the result shown in the same units (in red when the difference is negative).
-#include "settings/module1.h"
 #include "core/form.h"
+#include "settings/module1.h"
 
 class TimeCalc : public Form {
  public:
@@ -16,9 +16,6 @@ class TimeCalc : public Form {
   // Leaving input box k (1..6) and its arrow and Enter keys.
   void Text_LostFocus(int k);
   void Text_KeyDown(int k, int& key_code);
-
- protected:
-  void handle(Event& event) override;
 
  private:
   void create_controls();

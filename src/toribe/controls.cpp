@@ -1,81 +1,8 @@
-// The main window's controls, laid out in twips below the menu bar and toolbar.
+// The main window's controls, laid out in twips below the menu bar and toolbar (menus.cpp).
 #include "calendar/month_layout.h"
 #include "toribe/toribe.h"
 
 namespace {
-
-struct MenuEntry {
-  const char* name;
-  const char* caption;
-};
-
-const MenuEntry kMenus[] = {
-    {"mnufile", "ファイル(&F)"},      {"mnushina", "お品書き(&O)"}, {"mnu_make_dat", "データ(&D)"},
-    {"mnukankyou", "オプション(&O)"}, {"mnuhelp", "ヘルプ(&H)"},
-};
-
-struct MenuItemEntry {
-  const char* menu;
-  const char* name;
-  const char* caption;
-};
-
-const MenuItemEntry kMenuItems[] = {
-    {"mnufile", "mnuowari", "終了(X)"},
-    {"mnushina", "mnu_memo", "メモ"},
-    {"mnushina", "basdat_disp", "プロ野球勝敗表"},
-    {"mnushina", "mun_numbers", "ナンバーズ大予想"},
-    {"mnushina", "mnu_zouto", "贈答控え"},
-    {"mnushina", "mnu_meisi", "名刺管理"},
-    {"mnushina", "mnu_kozu", "こづかい帳"},
-    {"mnushina", "men_jyu", "住所録"},
-    {"mnushina", "mnu_nengou", "年号変換"},
-    {"mnushina", "mnukara_day", "日数計算１"},
-    {"mnushina", "mnukara2_day", "日数計算２"},
-    {"mnushina", "mnu_calc", "電卓"},
-    {"mnushina", "mnu_kansan", "換算"},
-    {"mnushina", "mnutimecal", "時の計算"},
-    {"mnushina", "mnu_syuuki", "周期表"},
-    {"mnu_make_dat", "mnumemoichi", "登録済みメモ一覧(&A)"},
-    {"mnu_make_dat", "mnu_yasumi", "ﾕｰｻﾞｰ休日の設定(&U)"},
-    {"mnu_make_dat", "mnuusr_menol", "ﾕｰｻﾞｰ記念日の設定(&K)"},
-    {"mnu_make_dat", "del_ukinen", "ﾕｰｻﾞｰ記念日の削除(&E)"},
-    {"mnu_make_dat", "memo_all", "登録済みメモ削除(&D)"},
-    {"mnukankyou", "mnu_delmemo", "メモの自動削除"},
-    {"mnukankyou", "mnujihou", "１分毎時報を鳴らす"},
-    {"mnukankyou", "mnu_law", "現行の祝日法"},
-    {"mnuhelp", "mnuver", "バージョン情報(&A)"},
-    {"mnuhelp", "mnuhow_to", "使い方(&M)"},
-};
-
-const char* const kToolTips[26] = {
-    "プロ野球データ",
-    "自らの運は自ら引こう",
-    "年号変換",
-    "電卓",
-    "換算",
-    "時の計算",
-    "周期表",
-    "メモ作成",
-    "登録メモ一覧",
-    "贈答控え",
-    "小遣い帳",
-    "名刺管理",
-    "住所録",
-    "何日１",
-    "何日２",
-    "ユーザー休日設定",
-    "記念日",
-    "さいころ",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "本日にジャンプ",
-    "ヘルプ",
-    "終了",
-};
 
 const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const kOptionCaptions[3] = {"通常", "ﾕｰｻﾞｰ", "総合"};
@@ -84,17 +11,7 @@ const Rgb kOptionColours[3] = {kBlack, {255, 128, 0}, kRed};
 }  // namespace
 
 void Toribe::create_controls() {
-  for (const MenuEntry& menu : kMenus) add(Kind::Menu, menu.name).text = menu.caption;
-  for (const MenuItemEntry& item : kMenuItems) {
-    Control& control = add(Kind::MenuItem, item.name);
-    control.parent = item.menu;
-    control.text = item.caption;
-  }
-  for (int i = 1; i <= 26; ++i) {
-    Control& button = add(Kind::ToolButton, "Toolbar1", i);
-    button.tooltip = kToolTips[i - 1];
-    button.picture = QString(":/toolbar/%1.png").arg(i, 2, 10, QChar('0'));
-  }
+  create_menus();
 
   constexpr int kGridLeft = 120, kGridTop = 660;
   Control& title = place(add(Kind::Label, "Label3"), kGridLeft, 60, 2520, 300);

@@ -6,6 +6,23 @@
 Toribe::Toribe(Module1& module1, Platform& platform, ToolFactory make_tool)
     : Form("toribe", platform), m(module1), make_tool_(std::move(make_tool)) {
   create_controls();
+  set_routes<Toribe>({
+      {Event::Load, {}, &Toribe::Form_Load},
+      {Event::QueryUnload, {}, &Toribe::close_box},
+      {Event::Click, {}, &Toribe::Form_Click},
+      {Event::MouseMove, {}, &Toribe::Form_MouseMove},
+      {Event::Click, "Toolbar1", &Toribe::Toolbar1_ButtonClick},
+      {Event::MouseDown, "Command13", &Toribe::Command13_MouseDown},
+      {Event::Click, "Option1", &Toribe::Option1_Click},
+      {Event::MouseDown, "Label1", &Toribe::Label1_MouseDown},
+      {Event::Click, "Label1", &Toribe::Label1_Click},
+      {Event::MouseMove, "Label1", &Toribe::Label1_MouseMove},
+      {Event::MouseMove, "Label2", &Toribe::Label2_MouseMove},
+      {Event::MouseMove, "Image2", &Toribe::Image2_MouseMove},
+      {Event::Click, "List2", &Toribe::List2_Click},
+      {Event::Change, "Text2", &Toribe::Text2_Change},
+  });
+  add_routes<Toribe>(menu_routes());
 }
 
 void Toribe::Form_Load() {
@@ -54,6 +71,11 @@ void Toribe::Form_QueryUnload(bool& cancel) {
   cancel = answer != MsgAnswer::Yes;
 }
 
+void Toribe::close_box(bool& cancel) {
+  Form_QueryUnload(cancel);
+  if (!cancel) platform().quit();
+}
+
 void Toribe::close_main_window() {
   bool cancel = false;
   Form_QueryUnload(cancel);
@@ -92,53 +114,4 @@ void Toribe::open_tool(const QString& window_name, qint16 Module1::*flag) {
   }
   if (flag) m.*flag = 1;
   platform().show_modal(*window);
-}
-
-void Toribe::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::QueryUnload:
-      Form_QueryUnload(event.cancel);
-      if (!event.cancel) platform().quit();
-      break;
-    case Event::MouseDown:
-      if (name == "Command13")
-        Command13_MouseDown(event.index, event.button);
-      else if (name == "Label1")
-        Label1_MouseDown(event.index, event.button, event.shift);
-      break;
-    case Event::Click:
-      if (name == "Option1")
-        Option1_Click(event.index);
-      else if (name == "Label1")
-        Label1_Click(event.index);
-      else if (name == "List2")
-        List2_Click();
-      else if (name == "Toolbar1")
-        Toolbar1_ButtonClick(event.index);
-      else if (name == this->name())
-        Form_Click();
-      else if (Control* control = find(name, event.index);
-               control && control->kind == Kind::MenuItem)
-        menu_click(name);
-      break;
-    case Event::MouseMove:
-      if (name == this->name())
-        Form_MouseMove();
-      else if (name == "Label1")
-        Label1_MouseMove(event.index);
-      else if (name == "Label2")
-        Label2_MouseMove(event.index);
-      else if (name == "Image2")
-        Image2_MouseMove();
-      break;
-    case Event::Change:
-      if (name == "Text2") Text2_Change();
-      break;
-    default:
-      break;
-  }
 }

@@ -21,6 +21,8 @@ class Toribe : public Form {
   // Loading and window life.
   void Form_Load();
   void Form_QueryUnload(bool& cancel);
+  // The close box: the closing question, and the program ends on Yes.
+  void close_box(bool& cancel);
   void Form_Click();
   void Form_MouseMove();
   void Timer1_Timer();
@@ -29,6 +31,7 @@ class Toribe : public Form {
   void mnu_delmemo_Click();
   // The option "現行の祝日法": holidays and eras as the law stands today.
   void mnu_law_Click();
+  void mnuhow_to_Click();
   // A menu item chosen (toolbar buttons choose the item they stand for).
   void menu_click(const QString& item);
   // Asks the closing question and ends the program on Yes.
@@ -132,11 +135,11 @@ class Toribe : public Form {
   static constexpr int kNormalHeight = 4950;
   static constexpr int kTallHeight = 7250;
 
- protected:
-  void handle(Event& event) override;
-
  private:
   void create_controls();
+  // The menu bar and the toolbar (menus.cpp), and the routes of the menu items.
+  void create_menus();
+  static std::vector<RouteOf<Toribe>> menu_routes();
   ToolFactory make_tool_;
   std::map<QString, std::unique_ptr<Form>> tools_;
 };

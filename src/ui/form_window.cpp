@@ -66,7 +66,8 @@ void FormWindow::build() {
   QMap<QString, QMenu*> menus;
   for (Control& control : form_.controls()) {
     if (control.kind == Kind::Menu) {
-      QMenu* menu = menuBar()->addMenu(control.text);
+      QMenu* owner = menus.value(control.parent);
+      QMenu* menu = owner ? owner->addMenu(control.text) : menuBar()->addMenu(control.text);
       menu->setObjectName(control.name);
       menus[control.name] = menu;
       actions_[control.ref()] = menu->menuAction();

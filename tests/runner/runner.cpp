@@ -35,7 +35,22 @@ QWidget* mouse_target(QWidget* widget) {
   return widget;
 }
 
+// What Qt does before it delivers a person's button press: the first widget from
+// the one under the mouse up to its window that takes the focus by clicking gets it,
+// so its got-focus (and the old widget's lost-focus) come before the click.
+void give_click_focus(QWidget* widget) {
+  for (QWidget* w = widget; w; w = w->parentWidget()) {
+    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+      w->setFocus(Qt::MouseFocusReason);
+      return;
+    }
+    if (w->isWindow()) return;
+  }
+}
+
 void send_mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+    give_click_focus(widget);
   const Qt::MouseButtons held =
       type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
           ? Qt::MouseButtons(button)
@@ -247,8 +262,14 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     const Qt::MouseButton button = verb == "rclick" ? Qt::RightButton : Qt::LeftButton;
     if (target.action) {
       if (verb != "click") return {};
-      // A menu title opens its menu; choosing an item closes the menu it lies in.
-      if (target.action->menu()) {
+      // A menu title opens its menu (a submenu's title, within its menu); choosing
+      // an item closes the menu it lies in.
+      if (QMenu* own = target.action->menu()) {
+        for (QObject* owner : target.action->associatedObjects())
+          if (auto* menu = qobject_cast<QMenu*>(owner); menu && menu != own) {
+            menu->setActiveAction(target.action);
+            return {};
+          }
         target.window->menuBar()->setActiveAction(target.action);
         return {};
       }
