@@ -10,6 +10,7 @@ class Form;
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
+enum class FileChooser { Open, Save };
 
 // The application's title, used by message boxes that give none.
 inline const QString kAppTitle = QStringLiteral("toribe");
@@ -28,6 +29,10 @@ class Platform {
   virtual QString input_box(const QString& prompt, const QString& title = {},
                             const QString& default_text = {}) = 0;
 
+  // A file chooser for one type of file, filter as "vCard (*.vcf)"; the path
+  // chosen, or empty on Cancel.
+  virtual QString choose_file(FileChooser kind, const QString& title, const QString& filter,
+                              const QString& suggested_name = {}) = 0;
   // A repeating timer; the tick runs on the user-interface thread.
   virtual int start_timer(int interval_ms, std::function<void()> tick) = 0;
   virtual void stop_timer(int id) = 0;

@@ -80,6 +80,22 @@ QString ScriptedPlatform::input_box(const QString& prompt, const QString& title,
   return answer;
 }
 
+QString ScriptedPlatform::choose_file(FileChooser, const QString& title, const QString& filter,
+                                      const QString&) {
+  ShownMessage chooser{false, filter, title, MsgIcon::None, MsgButtons::OkCancel, {}, false};
+  chooser.chooser = true;
+  shown.push_back(chooser);
+  if (answers.files.empty()) {
+    // Nothing chosen: the monkey's chooser is cancelled, a scenario's is a fault.
+    if (fault.isEmpty() && !answer_unqueued)
+      fault = QString("file chooser \"%1\" shown with no answer queued").arg(title);
+    return {};
+  }
+  const QString answer = answers.files.front();
+  answers.files.pop_front();
+  return answer;
+}
+
 int ScriptedPlatform::start_timer(int interval_ms, std::function<void()> tick) {
   const int id = next_timer_++;
   timers_[id] = {interval_ms, elapsed_ + interval_ms, std::move(tick)};

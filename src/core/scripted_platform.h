@@ -17,6 +17,7 @@ struct ShownMessage {
   MsgButtons buttons = MsgButtons::Ok;
   QString default_text;
   bool checked = false;
+  bool chooser = false;  // a file chooser: text is its file type
 };
 
 // A queued answer: a button of a message box ("ok", "cancel", "yes", "no") or
@@ -41,6 +42,7 @@ struct ScriptedAnswer {
 struct AnswerQueues {
   std::deque<QString> buttons;  // "ok", "cancel", "yes", "no"
   std::deque<QString> texts;    // typed answers; "" is Cancel
+  std::deque<QString> files;  // file chooser answers, relative to the working folder; "" is Cancel
   void push_back(const ScriptedAnswer& answer) {
     (answer.button ? buttons : texts).push_back(answer.value);
   }
@@ -49,10 +51,11 @@ struct AnswerQueues {
     for (const ScriptedAnswer& answer : answers) push_back(answer);
     return *this;
   }
-  bool empty() const { return buttons.empty() && texts.empty(); }
+  bool empty() const { return buttons.empty() && texts.empty() && files.empty(); }
   void clear() {
     buttons.clear();
     texts.clear();
+    files.clear();
   }
 };
 
@@ -94,6 +97,8 @@ class ScriptedPlatform : public Platform {
                     const QString& title) override;
   QString input_box(const QString& prompt, const QString& title,
                     const QString& default_text) override;
+  QString choose_file(FileChooser kind, const QString& title, const QString& filter,
+                      const QString& suggested_name) override;
   int start_timer(int interval_ms, std::function<void()> tick) override;
   void stop_timer(int id) override;
   void beep() override { ++beeps; }

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -87,6 +89,29 @@ QString QtPlatform::input_box(const QString& prompt, const QString& title,
   if (auto* field = box.findChild<QLineEdit*>())
     field->setMinimumWidth(input_box_width(box, box.windowTitle(), box.labelText()) - 24);
   return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QString QtPlatform::choose_file(FileChooser kind, const QString& title, const QString& filter,
+                                const QString& suggested_name) {
+  finish_reading_font_configuration();
+  // Qt's own dialog, so that every label is Japanese whatever the desktop.
+  QFileDialog box(QApplication::activeWindow(), title, QDir::currentPath(), filter);
+  box.setOption(QFileDialog::DontUseNativeDialog);
+  const bool save = kind == FileChooser::Save;
+  box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  box.setLabelText(QFileDialog::LookIn, "場所:");
+  box.setLabelText(QFileDialog::FileName, "ファイル名:");
+  box.setLabelText(QFileDialog::FileType, "ファイルの種類:");
+  box.setLabelText(QFileDialog::Accept, save ? "保存(&S)" : "開く(&O)");
+  box.setLabelText(QFileDialog::Reject, "キャンセル");
+  // The extension of the file type, added when the name is typed without it.
+  const qsizetype star = filter.indexOf("*.");
+  if (star >= 0)
+    box.setDefaultSuffix(filter.mid(star + 2).section(QRegularExpression("[ )]"), 0, 0));
+  if (!suggested_name.isEmpty()) box.selectFile(suggested_name);
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+  return box.selectedFiles().first();
 }
 
 int QtPlatform::start_timer(int interval_ms, std::function<void()> tick) {

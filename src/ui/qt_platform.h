@@ -19,6 +19,8 @@ class QtPlatform : public Platform {
                     const QString& title) override;
   QString input_box(const QString& prompt, const QString& title,
                     const QString& default_text) override;
+  QString choose_file(FileChooser kind, const QString& title, const QString& filter,
+                      const QString& suggested_name) override;
   int start_timer(int interval_ms, std::function<void()> tick) override;
   void stop_timer(int id) override;
   void beep() override;

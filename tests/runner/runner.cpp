@@ -229,6 +229,10 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     platform_->advance(arg(1).toLongLong());
     return {};
   }
+  if (verb == "answer" && w.size() == 3 && w[1].text == "file" && !w[1].quoted && w[2].quoted) {
+    platform_->answers.files.push_back(w[2].text);
+    return {};
+  }
   if (verb == "answer") {
     if (w.size() != 2) return "answer takes ok, cancel, yes, no or a string";
     if (!w[1].quoted && !QStringList{"ok", "cancel", "yes", "no"}.contains(w[1].text))

@@ -14,12 +14,23 @@ QString Runner::expect(const std::vector<Word>& w, const Command& command) {
   if (what == "no" && arg(2) == "message") {
     for (const ShownMessage& shown : platform_->shown)
       if (!shown.checked)
-        return fail("no unchecked message",
-                    (shown.input ? "input box " : "message box ") + quoted(shown.text));
+        return fail("no unchecked message", (shown.chooser ? "file chooser " + quoted(shown.title)
+                                             : shown.input ? "input box " + quoted(shown.text)
+                                                           : "message box " + quoted(shown.text)));
     return {};
   }
   if (what == "message" && w.size() >= 3 && w[2].quoted) return expect_box(false, w);
   if (what == "input" && w.size() >= 3 && w[2].quoted) return expect_box(true, w);
+  if (what == "chooser" && w.size() == 3 && w[2].quoted) {
+    for (ShownMessage& shown : platform_->shown)
+      if (!shown.checked && shown.chooser) {
+        shown.checked = true;
+        return shown.title == w[2].text
+                   ? QString()
+                   : fail("file chooser " + quoted(w[2].text), quoted(shown.title));
+      }
+    return fail("file chooser " + quoted(w[2].text), "none");
+  }
   if (what == "beeps") {
     const int n = arg(2).toInt();
     return platform_->beeps == n
@@ -94,7 +105,7 @@ QString Runner::expect_property(const QString& ref_prop, const QString& op, cons
 QString Runner::expect_box(bool input, const std::vector<Word>& w) {
   ShownMessage* oldest = nullptr;
   for (ShownMessage& shown : platform_->shown)
-    if (!shown.checked && shown.input == input) {
+    if (!shown.checked && !shown.chooser && shown.input == input) {
       oldest = &shown;
       break;
     }
