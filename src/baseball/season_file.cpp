@@ -1,6 +1,5 @@
 #include "baseball/season_file.h"
 
-#include <QFile>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -61,9 +60,9 @@ QStringList season_fields(const QString& text) {
 }
 
 std::optional<SeasonData> read_season(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QStringList fields = season_fields(from_cp932(file.readAll()));
+  const std::optional<QByteArray> text = read_text_bytes(path);
+  if (!text) return std::nullopt;
+  const QStringList fields = season_fields(from_cp932(*text));
   if (fields.size() < kSeasonFields) return std::nullopt;
   SeasonData data;
   int k = 0;

@@ -53,10 +53,21 @@ QString take_out_unsaveable(QString& text) {
   return refused;
 }
 
-std::optional<QList<QByteArray>> read_byte_lines(const QString& path) {
+std::optional<QByteArray> read_text_bytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray all = file.readAll();
+  QByteArray all = file.readAll();
+  // Ctrl-Z (0x1A), the old end-of-file mark some Windows editors leave, ends the
+  // text as it did for the earlier program. It is never a CP932 trail byte, so the
+  // cut cannot split a character; a later save writes the text without it.
+  if (const qsizetype mark = all.indexOf('\x1a'); mark >= 0) all.truncate(mark);
+  return all;
+}
+
+std::optional<QList<QByteArray>> read_byte_lines(const QString& path) {
+  const std::optional<QByteArray> text = read_text_bytes(path);
+  if (!text) return std::nullopt;
+  const QByteArray& all = *text;
   QList<QByteArray> lines;
   qsizetype start = 0;
   while (start < all.size()) {

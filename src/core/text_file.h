@@ -20,8 +20,12 @@ QString cp932_unsaveable(const QString& text);
 // plane whole) and answers them as cp932_unsaveable does: empty when nothing was taken.
 QString take_out_unsaveable(QString& text);
 
+// The file's bytes up to its first 0x1A byte (Ctrl-Z, the old end-of-file mark),
+// or all of them; nullopt when the file cannot be opened.
+std::optional<QByteArray> read_text_bytes(const QString& path);
 // Reads the file as lines. CR LF and bare LF both end a line; a missing last
-// line end is accepted. nullopt when the file cannot be opened.
+// line end is accepted. A 0x1A byte (Ctrl-Z) ends the text. nullopt when the
+// file cannot be opened.
 std::optional<QStringList> read_lines(const QString& path);
 // The same lines as bytes, undecoded, without their line ends.
 std::optional<QList<QByteArray>> read_byte_lines(const QString& path);

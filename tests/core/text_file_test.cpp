@@ -35,6 +35,9 @@ TEST(TextFile, Reading) {
       {"a missing file is not opened", std::nullopt, std::nullopt},
       {"CP932", "\x83\x67\x83\x8a\x83\x78\r\n\x82\xa0\r\n",
        QStringList{QString::fromUtf8("トリベ"), QString::fromUtf8("あ")}},
+      {"0x1A ends the text, within a line too", "one\r\ntw\x1ao\r\nthree\r\n",
+       QStringList{"one", "tw"}},
+      {"0x1A after a double-byte character", "\x82\xa0\x1a\r\n\x1a", QStringList{"あ"}},
   };
   QTemporaryDir dir;
   for (const auto& c : cases)
