@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <QDir>
+
+#include "app/stale_saves.h"
 #include "app/tool_windows.h"
 #include "core/platform.h"
 #include "core/save.h"
@@ -12,6 +15,7 @@ std::unique_ptr<Program> module1_main(Platform& platform) {
     platform.quit();
     return nullptr;
   }
+  remove_stale_saves(QDir::currentPath());
   auto program = std::make_unique<Program>();
   Module1& m = program->m;
   m.load_flag = "1";

@@ -4,15 +4,20 @@
 // B in turn, kills it with SIGKILL at a random moment, and checks that the file on disk
 // is byte for byte the content of the last save that ended, or of the save that had
 // begun. Repeated N times per kind (100 unless told). Exit status 0 when every trial
-// found a whole file.
+// found a whole file. With --start PROGRAM (toribe-first-paint), PROGRAM is then
+// started in the folder and must remove the temporary files the kills left, once a
+// minute old, and nothing else.
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
@@ -85,13 +90,40 @@ struct Victim {
   }
 };
 
+// Runs program in folder, as a user's next start, until it ends; with a runtime
+// folder of its own, so that no other Toribe's instance lock is found.
+bool start_in(const char* program, const QString& folder) {
+  const QByteArray path = QFile::encodeName(folder);
+  const QByteArray exe = QFile::encodeName(QFileInfo(program).absoluteFilePath());
+  const QByteArray runtime = path + "-runtime";
+  mkdir(runtime.constData(), 0700);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    freopen("/dev/null", "w", stderr);
+    if (chdir(path.constData()) == 0) execl(exe.constData(), exe.constData(), nullptr);
+    _exit(127);
+  }
+  int status = 0;
+  return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && !WEXITSTATUS(status);
+}
+
+void set_age(const QString& path, int seconds) {
+  QFile file(path);
+  file.open(QIODevice::ReadWrite);
+  file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFile::FileModificationTime);
+}
+
 struct Tally {
   int trials = 0, failures = 0, during_write = 0, stray_files = 0;
 };
 
-Tally run_kind(const char* program, const SaveKind& kind, int trials, std::mt19937& rng) {
+Tally run_kind(const char* program, const char* starter, const SaveKind& kind, int trials,
+               std::mt19937& rng) {
   Tally tally;
   QTemporaryDir root;
+  QStringList left;  // files the kills left in the folder
   QDir(root.path()).mkpath("expected");
   QDir(root.path()).mkpath("work");
   const QString work = root.filePath("work");
@@ -142,13 +174,30 @@ Tally run_kind(const char* program, const SaveKind& kind, int trials, std::mt199
                   kind.name, t, qlonglong(on_disk.size()), writing ? "old nor new" : "the saved",
                   qlonglong(contents[(ended - 1) % 2].size()));
     }
-    // Anything else in the folder was left by the killed save.
+    // Anything else in the folder was left by the killed save; it stays for the start.
     for (const QString& name : QDir(work).entryList(QDir::Files | QDir::Hidden))
-      if (name != kind.file) {
+      if (name != kind.file && !left.contains(name)) {
         if (++tally.stray_files <= 3)
           std::printf("  %s: left behind: %s\n", kind.name, qPrintable(name));
-        QFile::remove(QDir(work).filePath(name));
+        left << name;
       }
+  }
+  if (!starter) return tally;
+  // Besides what the kills left, one more such file for sure, and two the start must
+  // keep: one too young, one not named after a file of the program.
+  const QDir dir(work);
+  left << QString(kind.file) + ".xKqZwA";
+  const QStringList kept = {QString(kind.file) + ".Fresh1", "other.DAT.AbCdEf"};
+  for (const QString& name : left + kept.mid(1)) set_age(dir.filePath(name), 120);
+  set_age(dir.filePath(kept[0]), 0);
+  const QByteArray before = file_bytes(dir.filePath(kind.file));
+  bool clean = start_in(starter, work) && file_bytes(dir.filePath(kind.file)) == before;
+  const QStringList after = QDir(work).entryList(QDir::Files | QDir::Hidden);
+  for (const QString& name : left) clean &= !after.contains(name);
+  for (const QString& name : kept) clean &= after.contains(name);
+  if (!clean) {
+    ++tally.failures;
+    std::printf("  %s: after the next start: %s\n", kind.name, qPrintable(after.join(' ')));
   }
   return tally;
 }
@@ -160,12 +209,15 @@ int main(int argc, char** argv) {
   unsigned seed = unsigned(std::random_device()());
   QStringList only;
   const char* program = nullptr;
+  const char* starter = nullptr;
   for (int i = 1; i < argc; ++i) {
     const QString arg = argv[i];
     if (arg == "--trials" && i + 1 < argc)
       trials = std::atoi(argv[++i]);
     else if (arg == "--seed" && i + 1 < argc)
       seed = unsigned(std::strtoul(argv[++i], nullptr, 10));
+    else if (arg == "--start" && i + 1 < argc)
+      starter = argv[++i];
     else if (arg == "--kinds" && i + 1 < argc)
       only = QString(argv[++i]).split(',');
     else
@@ -173,7 +225,8 @@ int main(int argc, char** argv) {
   }
   if (!program || trials < 1) {
     std::fprintf(stderr,
-                 "usage: toribe-kill-during-save [--trials N] [--seed S] [--kinds a,b] VICTIM\n");
+                 "usage: toribe-kill-during-save [--trials N] [--seed S] [--kinds a,b]\n"
+                 "       [--start PROGRAM] VICTIM\n");
     return 2;
   }
   std::printf("kill during save: %d trials per kind, seed %u\n", trials, seed);
@@ -182,7 +235,7 @@ int main(int argc, char** argv) {
   for (const SaveKind& kind : save_kinds()) {
     if (!only.isEmpty() && !only.contains(kind.name)) continue;
     const auto start = Clock::now();
-    const Tally t = run_kind(program, kind, trials, rng);
+    const Tally t = run_kind(program, starter, kind, trials, rng);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%-9s %-13s %4d kills, %4d during a write, %d stray files, %d not whole (%.1f s)\n",
                 kind.name, kind.file, t.trials, t.during_write, t.stray_files, t.failures, seconds);
