@@ -1,9 +1,12 @@
 #pragma once
 // The ways a save can fail, put in place for the duration of one save: a folder
-// standing where the file should be, a full disk (a file-size limit of nothing)
-// and a read-only folder (the current folder; root is made to see its refusal).
+// standing where the file should be, a full disk (a file-size limit of nothing;
+// on a tmpfs of at most 8 MiB, as under TMPDIR=/a/small/tmpfs, that file system
+// filled for real) and a read-only folder (the current folder; root is made to see its refusal).
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/resource.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -32,8 +35,17 @@ class FailureInPlace {
         QDir().mkdir(file);
         break;
       case Failure::DiskFull: {
-        std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old_limit_);
+        struct statfs fs {};
+        if (statfs(".", &fs) == 0 && fs.f_type == TMPFS_MAGIC &&
+            fs.f_blocks * fs.f_bsize <= 8 << 20) {
+          QFile filler(kFiller);
+          filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+          while (filler.write(QByteArray(4096, 'x')) > 0) {
+          }
+          break;
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
         rlimit none = old_limit_;
         none.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &none);
@@ -51,6 +63,7 @@ class FailureInPlace {
         QDir().rmdir(file_);
         break;
       case Failure::DiskFull:
+        QFile::remove(kFiller);
         setrlimit(RLIMIT_FSIZE, &old_limit_);
         break;
       case Failure::ReadOnlyFolder:
@@ -65,6 +78,7 @@ class FailureInPlace {
   }
 
  private:
+  static constexpr const char* kFiller = "filler.bin";
   Failure failure_;
   QString file_;
   rlimit old_limit_{};
