@@ -2,7 +2,8 @@
 // Ends the program once the first top-level window has painted, printing the
 // peak resident memory in KiB ("maxrss KIB") and the processor time used since
 // the program was started, loading included ("cpu_us MICROSECONDS"), on
-// standard error.
+// standard error. Started through exec-timer, it also prints the time from just
+// before exec to the first painted frame ("exec_to_paint_us MICROSECONDS").
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 class FirstPaintProbe : public QObject {
  public:
@@ -24,6 +26,12 @@ class FirstPaintProbe : public QObject {
       // Ends once this paint has been handled and flushed, before any other
       // work queued for later and without the tear-down: only the start is timed.
       QTimer::singleShot(0, [] {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        if (const char* exec_ns = std::getenv("TORIBE_EXEC_NS")) {
+          const long long ns = now.tv_sec * 1000000000LL + now.tv_nsec;
+          std::fprintf(stderr, "exec_to_paint_us %lld\n", (ns - std::atoll(exec_ns)) / 1000);
+        }
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         std::fprintf(stderr, "maxrss %ld\n", usage.ru_maxrss);
