@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "address/jyusho.h"
+#include "address/jyusho_file.h"
 #include "calendar/user_day_files.h"
-#include "cards/card_file.h"
-#include "gifts/zoutou_file.h"
+#include "cards/meishi_file.h"
+#include "gifts/zouto_file.h"
 #include "memo/memo_file.h"
 #include "settings/settings.h"
 
