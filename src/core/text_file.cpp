@@ -28,8 +28,9 @@ std::optional<QString> from_cp932_strict(const QByteArray& bytes) {
 
 bool cp932_can_encode(const QString& text) {
   QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-  [[maybe_unused]] const QByteArray bytes = encoder(text);
-  return !encoder.hasError();
+  const QByteArray bytes = encoder(text);
+  // U+001C is written as 0x1A, which every reader takes for the end of the file.
+  return !encoder.hasError() && !bytes.contains('\x1a');
 }
 
 QString cp932_unsaveable(const QString& text) {

@@ -12,6 +12,7 @@ QByteArray to_cp932(const QString& text);
 // The decoded text, or nothing when the bytes are not valid CP932.
 std::optional<QString> from_cp932_strict(const QByteArray& bytes);
 // True when every character of text has a CP932 form, so saving loses nothing.
+// U+001C has none here: its code 0x1A is the end-of-file mark.
 bool cp932_can_encode(const QString& text);
 // Every character of text that CP932 has no form for, each once, in order of
 // appearance; empty when the whole text can be saved.

@@ -73,6 +73,7 @@ TEST(TextFile, TellsWhatCp932CannotHold) {
   EXPECT_TRUE(cp932_can_encode(QString::fromUtf8("①ｱ漢字～")));
   EXPECT_FALSE(cp932_can_encode(QString::fromUtf8("😀")));
   EXPECT_FALSE(cp932_can_encode(QString::fromUtf8("한")));
+  EXPECT_FALSE(cp932_can_encode(QString(QChar(0x1c))));  // would be written as the end mark
 }
 
 TEST(TextFile, NamesEachCharacterCp932CannotHoldOnce) {

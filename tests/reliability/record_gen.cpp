@@ -100,7 +100,7 @@ QByteArray RecordGen::junk(int max_length) {
   const int length = number(0, max_length);
   for (int i = 0; i < length; ++i) {
     char byte = char(number(1, 255));
-    if (byte != '\r' && byte != '\n') bytes += byte;
+    if (byte != '\r' && byte != '\n' && byte != '\x1a') bytes += byte;  // 0x1A ends a file
   }
   // A lead byte without its second byte: never CP932.
   bytes.prepend("\x81\x0b");
