@@ -1,10 +1,6 @@
 #include "address/jyusho.h"
 
-#include <algorithm>
-
 #include "core/platform.h"
-#include "core/save.h"
-#include "core/text_file.h"
 
 namespace {
 
@@ -22,6 +18,24 @@ ImeMode editing_ime(const QString& box) {
 
 Jyusho::Jyusho(Module1& m, Platform& platform) : Form("jyusho", platform), m_(m) {
   create_controls();
+  std::vector<RouteOf<Jyusho>> routes{
+      {Event::Load, {}, &Jyusho::Form_Load},
+      {Event::Click, "Command1", &Jyusho::Command1_Click},
+      {Event::Click, "Command2", &Jyusho::Command2_Click},
+      {Event::Click, "Command3", &Jyusho::Command3_Click},
+      {Event::Click, "Command4", &Jyusho::Command4_Click},
+      {Event::Click, "Command5", &Jyusho::Command5_Click},
+      {Event::Click, "Command6", &Jyusho::Command6_Click},
+      {Event::Click, "Command7", &Jyusho::Command7_Click},
+      {Event::Click, "Command8", &Jyusho::Command8_Click},
+      {Event::MouseDown, "List1", &Jyusho::List1_MouseDown},
+  };
+  for (const char* box : kBoxes) {
+    routes.push_back(
+        {Event::KeyPress, box, [](Jyusho& f, Event& e) { f.Text_KeyPress(e.name, e.key_ascii); }});
+    routes.push_back({Event::Change, box, [](Jyusho& f, Event& e) { f.Text_Change(e.name); }});
+  }
+  add_routes<Jyusho>(routes);
 }
 
 void Jyusho::Form_Load() {
@@ -29,9 +43,8 @@ void Jyusho::Form_Load() {
   width = 7530;
   adr_cnt = 0;
   adr_cur = 0;
-  adr_dirty = 0;
-  adr_input = 0;
-  adr_change = 0;
+  adr_dirty = false;
+  mode = RecordMode::Browse;
   quote_noted_ = false;
   c("Command3").enabled = false;
   c("Command8").enabled = false;
@@ -54,13 +67,8 @@ void Jyusho::read_dat() {
 }
 
 bool Jyusho::save_dat() {
-  if (adr_dirty != 1) return true;
-  if (!write_quoted_records(kAddressFile, book)) {
-    tell_write_failure(platform(), kAddressFile);
-    return false;
-  }
-  adr_dirty = 0;
-  return true;
+  return save_if_changed(platform(), adr_dirty, kAddressFile,
+                         [this] { return write_quoted_records(kAddressFile, book); });
 }
 
 void Jyusho::disp_data() {
@@ -96,29 +104,14 @@ void Jyusho::write_end() {
 void Jyusho::henkou_ok() { set_editing(true); }
 
 void Jyusho::Command1_Click(int index) {
-  if (adr_input || adr_change || adr_cnt == 0) return;
+  if (!browsing() || adr_cnt == 0 || index < 0 || index > 3) return;
   c("List1").visible = false;
-  switch (index) {
-    case 0:
-      adr_cur = 1;
-      break;
-    case 1:
-      adr_cur = std::max(adr_cur - 1, 1);
-      break;
-    case 2:
-      adr_cur = std::min(adr_cur + 1, adr_cnt);
-      break;
-    case 3:
-      adr_cur = adr_cnt;
-      break;
-    default:
-      return;
-  }
+  adr_cur = turn_page(PageStep(index), adr_cur, adr_cnt);
   disp_data();
 }
 
 void Jyusho::Command6_Click() {
-  if (adr_input || adr_change) return;
+  if (!browsing()) return;
   Control& list = place(c("List1"), 5000, 120, 2300, 2100);
   list.items.clear();
   list.selected = -1;
@@ -134,25 +127,25 @@ void Jyusho::List1_MouseDown() {
     list.visible = false;
     return;
   }
-  adr_cur = list.selected + 1;
+  adr_cur = page_at(list.selected + 1, adr_cnt);
   disp_data();
 }
 
 void Jyusho::Command2_Click() {
-  if (adr_input || adr_change) return;
+  if (!browsing()) return;
   if (adr_cnt >= kLimit) {
     platform().message(kFull, MsgButtons::Ok, MsgIcon::Exclamation, kStoreTitle);
     return;
   }
   c("List1").visible = false;
   write_ok();
-  adr_input = 1;
+  mode = RecordMode::Input;
   c("Text9").text = QString::number(adr_cnt + 1);
   set_focus("Text1");
 }
 
 void Jyusho::Command3_Click() {
-  if (!adr_input && !adr_change) return;
+  if (browsing()) return;
   if (c("Text1").text.isEmpty()) {
     platform().message("登録には、氏名の入力が必要です。", MsgButtons::Ok, MsgIcon::Stop,
                        kStoreTitle);
@@ -160,15 +153,15 @@ void Jyusho::Command3_Click() {
   }
   QStringList record;
   for (const char* box : kBoxes) record << c(box).text;
-  if (adr_change) {
+  if (mode == RecordMode::Change) {
     book.records[adr_cur - 1] = record;
   } else {
     book.records.push_back(record);
     adr_cnt = int(book.records.size());
   }
-  adr_dirty = 1;
-  if (adr_change) {
-    adr_change = 0;
+  adr_dirty = true;
+  if (mode == RecordMode::Change) {
+    mode = RecordMode::Browse;
     set_focus("Text1");
     Command8_Click();
     return;
@@ -180,101 +173,61 @@ void Jyusho::Command3_Click() {
     platform().message("入力されたデータは登録しましたが、\r\n" + kFull, MsgButtons::Ok,
                        MsgIcon::Exclamation, kStoreTitle);
     write_end();
-    adr_input = 0;
-    if (adr_cur == 0) adr_cur = 1;
+    mode = RecordMode::Browse;
+    adr_cur = page_at(adr_cur, adr_cnt);
     disp_data();
   }
 }
 
 void Jyusho::Command8_Click() {
   write_end();
-  adr_input = 0;
-  adr_change = 0;
-  if (adr_cur == 0 && adr_cnt > 0) adr_cur = 1;
+  mode = RecordMode::Browse;
+  adr_cur = page_at(adr_cur, adr_cnt);
   disp_data();
 }
 
 void Jyusho::Command4_Click() {
-  if (adr_input || adr_change || adr_cnt == 0) return;
-  adr_change = 1;
+  if (!browsing() || adr_cnt == 0) return;
+  mode = RecordMode::Change;
   henkou_ok();
   c("List1").visible = false;
   set_focus("Text1");
 }
 
 void Jyusho::Command5_Click() {
-  if (adr_input || adr_change || adr_cnt == 0) return;
+  if (!browsing() || adr_cnt == 0) return;
   c("List1").visible = false;
   if (platform().message("このデータを削除します。", MsgButtons::OkCancel, MsgIcon::Question,
                          "データの削除") != MsgAnswer::Ok)
     return;
   book.erase_record(adr_cur - 1);
   adr_cnt = int(book.records.size());
-  if (adr_cur > adr_cnt) adr_cur = adr_cur - 1;
-  adr_dirty = 1;
+  adr_cur = page_at(adr_cur, adr_cnt);
+  adr_dirty = true;
   disp_data();
 }
 
 void Jyusho::Command7_Click() {
-  if (adr_input || adr_change) return;
-  if (!save_dat() &&
-      platform().message("住所録の変更は保存されていません。\r\nこのまま閉じますか？",
-                         MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+  if (!browsing()) return;
+  if (!close_or_ask(platform(), save_dat(),
+                    "住所録の変更は保存されていません。\r\nこのまま閉じますか？"))
     return;
   m_.flg_jyu = 0;
   unload();
 }
 
 void Jyusho::Text_KeyPress(const QString& box, int& key_ascii) {
-  if (key_ascii != 13 || (!adr_input && !adr_change)) return;
+  if (key_ascii != 13 || browsing()) return;
   key_ascii = 0;
   for (int i = 0; i < kFieldCount; ++i)
     if (box == kBoxes[i]) set_focus(kBoxes[(i + 1) % kFieldCount]);
 }
 
 void Jyusho::Text_Change(const QString& box) {
-  QString& text = c(box).text;
-  // A double quote would end the field early in the file; a line break would split
-  // the record.
-  const bool quote = text.contains('"');
-  text.remove('"');
-  text.remove('\r');
-  text.remove('\n');
-  if (quote && !quote_noted_) {
+  const CleanedText cleaned = clean_for_file(c(box).text, FieldFormat::Quoted);
+  if (cleaned.quote && !quote_noted_) {
     quote_noted_ = true;
     platform().message("住所録には、半角の「\"」は入力できません。");
   }
-  if (const QString refused = take_out_unsaveable(text); !refused.isEmpty()) {
-    platform().message("「" + refused + "」は住所録に保存できない文字のため、入力できません。");
-  }
-}
-
-void Jyusho::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::Click:
-      if (name == "Command1") Command1_Click(event.index);
-      if (name == "Command2") Command2_Click();
-      if (name == "Command3") Command3_Click();
-      if (name == "Command4") Command4_Click();
-      if (name == "Command5") Command5_Click();
-      if (name == "Command6") Command6_Click();
-      if (name == "Command7") Command7_Click();
-      if (name == "Command8") Command8_Click();
-      break;
-    case Event::MouseDown:
-      if (name == "List1") List1_MouseDown();
-      break;
-    case Event::KeyPress:
-      if (name.startsWith("Text") && name != "Text9") Text_KeyPress(name, event.key_ascii);
-      break;
-    case Event::Change:
-      if (name.startsWith("Text") && name != "Text9") Text_Change(name);
-      break;
-    default:
-      break;
-  }
+  if (!cleaned.refused.isEmpty()) platform().message(refusal_message(cleaned.refused, "住所録"));
 }

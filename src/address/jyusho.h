@@ -5,6 +5,7 @@
 // the file in their place.
 #include "address/jyusho_file.h"
 #include "core/form.h"
+#include "core/record_form.h"
 #include "settings/module1.h"
 
 class Jyusho : public Form {
@@ -42,16 +43,13 @@ class Jyusho : public Form {
   QuotedRecords book;
   int adr_cnt = 0;
   int adr_cur = 0;
-  qint16 adr_input = 0;
-  qint16 adr_change = 0;
-  qint16 adr_dirty = 0;
-
- protected:
-  void handle(Event& event) override;
+  RecordMode mode = RecordMode::Browse;  // Input adds records, Change edits the one shown
+  bool adr_dirty = false;
 
  private:
   void create_controls();
   void set_editing(bool editing);
+  bool browsing() const { return mode == RecordMode::Browse; }
   Module1& m_;
   bool quote_noted_ = false;  // the note on double quotes is shown once an opening
 };

@@ -3,8 +3,6 @@
 #include "cards/meishi_boxes.h"
 #include "cards/meishi_file.h"
 #include "core/platform.h"
-#include "core/save.h"
-#include "core/text_file.h"
 
 namespace {
 
@@ -18,28 +16,42 @@ const char* const kLimitMessage = "登録件数は１００件までです。";
 // Short enough for the prompt line.
 const char* const kQuoteRefusal = "「\"」は名刺に使えない文字です。";
 
-QString refusal_text(const QString& characters) {
-  return "「" + characters + "」は名刺に保存できない文字のため、入力できません。";
-}
-
 }  // namespace
 
 Meishi::Meishi(Module1& m, Platform& platform) : Form("Meishi", platform), m_(m) {
   create_controls();
+  std::vector<RouteOf<Meishi>> routes{
+      {Event::Load, {}, &Meishi::Form_Load},
+      {Event::MouseDown, "Command3", &Meishi::Command3_MouseDown},
+      {Event::Click, "Command1", &Meishi::Command1_Click},
+      {Event::Click, "Command2", &Meishi::Command2_Click},
+      {Event::Click, "Command4", &Meishi::Command4_Click},
+      {Event::Click, "Command5", &Meishi::Command5_Click},
+      {Event::Click, "Command6", &Meishi::Command6_Click},
+      {Event::Click, "Command7", &Meishi::Command7_Click},
+  };
+  for (const CardBox& box : kCardBoxes) {
+    routes.push_back(
+        {Event::GotFocus, box.name, [](Meishi& f, Event& e) { f.Text_GotFocus(e.name); }});
+    routes.push_back({Event::KeyPress, box.name,
+                      [](Meishi& f, Event& e) { f.Text_KeyPress(e.name, e.key_ascii); }});
+    routes.push_back({Event::Change, box.name, [](Meishi& f, Event& e) { f.Text_Change(e.name); }});
+  }
+  add_routes<Meishi>(routes);
 }
 
 void Meishi::Form_Load() {
   width = kWidth;
   set_height(false);
   centre(4);
-  input_mode = change_mode = 0;
+  mode = RecordMode::Browse;
   card_cnt = 0;
-  has_data = card_dirty = 0;
+  has_data = card_dirty = false;
   c("Text12").text.clear();
-  lin_del();
+  set_editable(false);
   read_dat();
   card_cur = 0;
-  if (has_data == 0) dat_dum();
+  if (!has_data) dat_dum();
   dosp_dat();
 }
 
@@ -53,17 +65,12 @@ void Meishi::read_dat() {
   // in place and written back, so nothing the file held is lost.
   card_tbl = read_cards(kCardFile);
   card_cnt = int(card_tbl.records.size());
-  has_data = card_cnt != 0 ? 1 : 0;
+  has_data = card_cnt != 0;
 }
 
 bool Meishi::save_dat() {
-  if (card_dirty != 1) return true;
-  if (!write_cards(kCardFile, card_tbl, has_data == 1)) {
-    tell_write_failure(platform(), kCardFile);
-    return false;
-  }
-  card_dirty = 0;
-  return true;
+  return save_if_changed(platform(), card_dirty, kCardFile,
+                         [this] { return write_cards(kCardFile, card_tbl, has_data); });
 }
 
 void Meishi::dat_dum() {
@@ -81,23 +88,13 @@ void Meishi::mado_clear() {
   for (const CardBox& box : kCardBoxes) c(box.name).text.clear();
 }
 
-void Meishi::lin_get() {
+void Meishi::set_editable(bool editable) {
   for (const CardBox& box : kCardBoxes) {
     Control& control = c(box.name);
-    control.back = kEditableBack;
-    control.tab_stop = true;
-    control.ime = ImeMode::Hiragana;
-    control.locked = false;
-  }
-}
-
-void Meishi::lin_del() {
-  for (const CardBox& box : kCardBoxes) {
-    Control& control = c(box.name);
-    control.back = kWhite;
-    control.tab_stop = false;
-    control.ime = ImeMode::Off;
-    control.locked = true;
+    control.back = editable ? kEditableBack : kWhite;
+    control.tab_stop = editable;
+    control.ime = editable ? ImeMode::Hiragana : ImeMode::Off;
+    control.locked = !editable;
   }
 }
 
@@ -108,23 +105,8 @@ QStringList Meishi::boxes() const {
 }
 
 void Meishi::Command3_MouseDown(int index) {
-  if (editing()) return;
-  switch (index) {
-    case 0:
-      card_cur = 0;
-      break;
-    case 1:
-      if (card_cur > 0) --card_cur;
-      break;
-    case 2:
-      if (card_cur < card_cnt - 1) ++card_cur;
-      break;
-    case 3:
-      card_cur = card_cnt - 1;
-      break;
-    default:
-      return;
-  }
+  if (editing() || index < 0 || index > 3) return;
+  card_cur = turn_page(PageStep(index), card_cur + 1, card_cnt) - 1;
   dosp_dat();
 }
 
@@ -136,82 +118,81 @@ void Meishi::Command4_Click() {
     return;
   }
   set_height(true);
-  input_mode = 1;
-  c("Text11").text = QString::number(has_data == 1 ? card_cnt + 1 : card_cnt);
+  mode = RecordMode::Input;
+  c("Text11").text = QString::number(has_data ? card_cnt + 1 : card_cnt);
   mado_clear();
-  lin_get();
+  set_editable(true);
   c("Text12").text = kCardBoxes[kCompany].prompt;
 }
 
 void Meishi::Command1_Click() {
-  if (input_mode == 1) {
+  if (mode == RecordMode::Input) {
     const QStringList card = boxes();
     for (int field : {kCompany, kDepartment, kTitle, kName})
       if (card[field].isEmpty()) {
         platform().message("データが不足しています。");
         return;
       }
-    if (has_data == 1 && card_cnt >= kCardLimit) {
+    if (has_data && card_cnt >= kCardLimit) {
       platform().message(kLimitMessage);
       return;
     }
     // The first real card takes the sample's place in slot 0.
-    if (has_data == 1) {
+    if (has_data) {
       card_tbl.records.push_back(card);
       ++card_cnt;
     } else {
       card_tbl.records[0] = card;
     }
-    has_data = 1;
-    card_dirty = 1;
+    has_data = true;
+    card_dirty = true;
     c("Text11").text = QString::number(card_cnt + 1);
     set_focus("Text1");
     mado_clear();
     c("Text12").text = kCardBoxes[kCompany].prompt;
-  } else if (change_mode == 1) {
+  } else if (mode == RecordMode::Change) {
     card_tbl.records[card_cur] = boxes();
     // A changed sample is what the user entered: it becomes a card to keep.
-    has_data = 1;
+    has_data = true;
     Command6_Click();
-    card_dirty = 1;
+    card_dirty = true;
   }
 }
 
 void Meishi::Command6_Click() {
   set_height(false);
-  input_mode = change_mode = 0;
-  lin_del();
+  mode = RecordMode::Browse;
+  set_editable(false);
   dosp_dat();
 }
 
 void Meishi::Command7_Click() {
   if (editing()) return;
   set_height(true);
-  change_mode = 1;
-  lin_get();
+  mode = RecordMode::Change;
+  set_editable(true);
   c("Text12").text = "変更が終了したら、「登録」を選択して下さい。";
 }
 
 void Meishi::Command5_Click() {
-  if (has_data != 1 || editing()) return;
+  if (!has_data || editing()) return;
   if (platform().message("このデータを削除しますか？", MsgButtons::OkCancel) != MsgAnswer::Ok)
     return;
   card_tbl.erase_record(card_cur);
   --card_cnt;
   if (card_cnt == 0) {
-    has_data = 0;
+    has_data = false;
     dat_dum();
-  } else if (card_cur >= card_cnt) {
-    card_cur = card_cnt - 1;
+  } else {
+    card_cur = page_at(card_cur + 1, card_cnt) - 1;
   }
   dosp_dat();
-  card_dirty = 1;
+  card_dirty = true;
 }
 
 void Meishi::Command2_Click() {
   if (editing()) return;
-  if (!save_dat() && platform().message("名刺の変更を保存しないまま、名刺管理を終了しますか？",
-                                        MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+  if (!close_or_ask(platform(), save_dat(), "名刺の変更を保存しないまま、名刺管理を終了しますか？"))
     return;
   m_.flg_meisi = 0;
   unload();
@@ -230,7 +211,7 @@ void Meishi::Text_KeyPress(const QString& box, int& key_ascii) {
     c("Text12").text = kQuoteRefusal;
     return;
   }
-  if (key_ascii != 13 || input_mode != 1) return;
+  if (key_ascii != 13 || mode != RecordMode::Input) return;
   key_ascii = 0;
   const CardBox& next = kCardBoxes[(field + 1) % kCardFields];
   set_focus(next.name);
@@ -241,43 +222,7 @@ void Meishi::Text_Change(const QString& box) {
   if (card_box_index(box) < 0) return;
   // Pasted or composed text reaches the box whole: what the file cannot hold is
   // taken out again.
-  Control& control = c(box);
-  if (control.text.contains('"')) {
-    control.text.remove('"');
-    c("Text12").text = kQuoteRefusal;
-  }
-  const QString refused = take_out_unsaveable(control.text);
-  if (refused.isEmpty()) return;
-  platform().message(refusal_text(refused));
-}
-
-void Meishi::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::MouseDown:
-      if (name == "Command3") Command3_MouseDown(event.index);
-      break;
-    case Event::Click:
-      if (name == "Command1") Command1_Click();
-      if (name == "Command2") Command2_Click();
-      if (name == "Command4") Command4_Click();
-      if (name == "Command5") Command5_Click();
-      if (name == "Command6") Command6_Click();
-      if (name == "Command7") Command7_Click();
-      break;
-    case Event::GotFocus:
-      Text_GotFocus(name);
-      break;
-    case Event::KeyPress:
-      Text_KeyPress(name, event.key_ascii);
-      break;
-    case Event::Change:
-      Text_Change(name);
-      break;
-    default:
-      break;
-  }
+  const CleanedText cleaned = clean_for_file(c(box).text, FieldFormat::Quoted);
+  if (cleaned.quote) c("Text12").text = kQuoteRefusal;
+  if (!cleaned.refused.isEmpty()) platform().message(refusal_message(cleaned.refused, "名刺"));
 }

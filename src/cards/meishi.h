@@ -5,6 +5,7 @@
 // when something changed.
 #include "core/form.h"
 #include "core/quoted_records.h"
+#include "core/record_form.h"
 #include "settings/module1.h"
 
 class Meishi : public Form {
@@ -18,8 +19,8 @@ class Meishi : public Form {
   void dat_dum();
   void dosp_dat();
   void mado_clear();
-  void lin_get();
-  void lin_del();
+  // The card boxes' look and lock for entering or changing (true) or browsing.
+  void set_editable(bool editable);
 
   void Command1_Click();  // 登録
   void Command2_Click();  // 戻る
@@ -33,22 +34,18 @@ class Meishi : public Form {
   void Text_Change(const QString& box);
 
   // The cards and the unreadable lines of the file, kept in place. While
-  // has_data is 0, slot 0 holds the sample card.
+  // has_data is false, slot 0 holds the sample card.
   QuotedRecords card_tbl;
   int card_cnt = 0;
   int card_cur = 0;
-  qint16 has_data = 0;
-  qint16 card_dirty = 0;
-  qint16 input_mode = 0;
-  qint16 change_mode = 0;
-
- protected:
-  void handle(Event& event) override;
+  bool has_data = false;
+  bool card_dirty = false;
+  RecordMode mode = RecordMode::Browse;  // Input enters new cards, Change edits the one shown
 
  private:
   void create_controls();
   void set_height(bool tall);
   QStringList boxes() const;
-  bool editing() const { return input_mode == 1 || change_mode == 1; }
+  bool editing() const { return mode != RecordMode::Browse; }
   Module1& m_;
 };

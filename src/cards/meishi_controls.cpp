@@ -1,7 +1,7 @@
 // The card window's controls: a card face with its printed lines, the paging row
 // and, below the short window's edge, the prompt line with 登録 and 終了.
-#include "cards/meishi_boxes.h"
 #include "cards/meishi.h"
+#include "cards/meishi_boxes.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/form.h"
+#include "core/record_form.h"
 #include "gifts/zouto_file.h"
 
 // Button colours say what can be used.
@@ -14,13 +15,17 @@ inline constexpr Rgb kReadyButton{255, 0, 0};
 // The chosen day while entering.
 inline constexpr Rgb kChosenDay{255, 192, 128};
 
+// The list shown: the index of its button Command2.
+enum class GiftList { Given = 0, Received = 1 };
+
 class Zouto : public Form {
  public:
   explicit Zouto(Platform& platform);
 
   void Form_Load();
   void read_dat();
-  // False when the file could not be written; the user has been told.
+  // Writes the file when something changed; false when it could not be written
+  // (the user has been told).
   bool save_dat();
   void disp_calen();
 
@@ -33,28 +38,24 @@ class Zouto : public Form {
   void Command8_Click();
   void Label1_Click(int index);
   void List1_Click();
-  void Text2_GotFocus();
-  void Text3_GotFocus();
-  void Text2_KeyPress(int& key_ascii);
-  void Text3_KeyPress(int& key_ascii);
+  void Text_GotFocus(const QString& box);
+  void Text_KeyPress(const QString& box, int& key_ascii);
   void Text_Change(const QString& box);
 
   std::vector<GiftLine> given, received;
-  qint16 view = 0;
-  qint16 input_mode = 0, delete_mode = 0;
-  qint16 changed = 0;
+  GiftList view = GiftList::Given;
+  RecordMode mode = RecordMode::Browse;  // Input adds gifts, Delete takes them out
+  bool changed = false;
   qint16 z_year = 0, z_month = 0, z_first_col = 0;
   QString date_text;
-
- protected:
-  void handle(Event& event) override;
 
  private:
   void create_controls();
   void browse_buttons();
+  void leave_browsing(RecordMode to);
   void colour_view_buttons();
   void show_view_message();
-  std::vector<GiftLine>& shown() { return view == 0 ? given : received; }
+  std::vector<GiftLine>& shown() { return view == GiftList::Given ? given : received; }
   // Enables "データ登録" once both boxes hold something.
   void check_ready();
   void mark_cell(int cell);

@@ -34,7 +34,28 @@ const ButtonEntry kButtons[] = {
 
 }  // namespace
 
-Zouto::Zouto(Platform& platform) : Form("Zouto", platform) { create_controls(); }
+Zouto::Zouto(Platform& platform) : Form("Zouto", platform) {
+  create_controls();
+  std::vector<RouteOf<Zouto>> routes{
+      {Event::Load, {}, &Zouto::Form_Load},
+      {Event::MouseDown, "Command3", &Zouto::Command3_MouseDown},
+      {Event::Click, "Command1", &Zouto::Command1_Click},
+      {Event::Click, "Command2", &Zouto::Command2_Click},
+      {Event::Click, "Command4", &Zouto::Command4_Click},
+      {Event::Click, "Command6", &Zouto::Command6_Click},
+      {Event::Click, "Command7", &Zouto::Command7_Click},
+      {Event::Click, "Command8", &Zouto::Command8_Click},
+      {Event::Click, "Label1", &Zouto::Label1_Click},
+      {Event::Click, "List1", &Zouto::List1_Click},
+  };
+  for (const char* box : {"Text2", "Text3"}) {
+    routes.push_back({Event::GotFocus, box, [](Zouto& f, Event& e) { f.Text_GotFocus(e.name); }});
+    routes.push_back(
+        {Event::KeyPress, box, [](Zouto& f, Event& e) { f.Text_KeyPress(e.name, e.key_ascii); }});
+    routes.push_back({Event::Change, box, [](Zouto& f, Event& e) { f.Text_Change(e.name); }});
+  }
+  add_routes<Zouto>(routes);
+}
 
 void Zouto::create_controls() {
   width = kWidth;

@@ -1,8 +1,8 @@
 #include "ledger/kozukai.h"
 
 #include "core/platform.h"
+#include "core/record_form.h"
 #include "core/save.h"
-#include "ledger/kozukai_rules.h"
 #include "settings/settings.h"
 
 namespace {
@@ -12,10 +12,38 @@ constexpr Rgb kButtonGreen{128, 255, 128};
 constexpr Rgb kYellow{255, 255, 0};
 const Font kButtonFont{"ＭＳ Ｐゴシック", 9.75, true};
 
+// A focus event that reaches a window already closed changes nothing.
+Handler<Kozukai> when_loaded(void (Kozukai::*handler)()) {
+  return [handler](Kozukai& form, Event&) {
+    if (form.loaded) (form.*handler)();
+  };
+}
+
 }  // namespace
 
 Kozukai::Kozukai(Module1& m, Platform& platform) : Form("Kozukai", platform), m_(m) {
   create_controls();
+  set_routes<Kozukai>({
+      {Event::Load, {}, &Kozukai::Form_Load},
+      {Event::Click, "Command1", &Kozukai::Command1_Click},
+      {Event::Click, "Command2", &Kozukai::Command2_Click},
+      {Event::Click, "Command3", &Kozukai::Command3_Click},
+      {Event::Click, "Command4", &Kozukai::Command4_Click},
+      {Event::Click, "Command5", &Kozukai::Command5_Click},
+      {Event::Click, "Command6", &Kozukai::Command6_Click},
+      {Event::Click, "Command7", &Kozukai::Command7_Click},
+      {Event::Click, "Command8", &Kozukai::Command8_Click},
+      {Event::Click, "Label4", &Kozukai::Label4_Click},
+      {Event::Click, "Option1", &Kozukai::Option1_Click},
+      {Event::Click, "Option2", &Kozukai::Option2_Click},
+      {Event::GotFocus, "Text1", when_loaded(&Kozukai::Text1_GotFocus)},
+      {Event::GotFocus, "Text2", when_loaded(&Kozukai::Text2_GotFocus)},
+      {Event::GotFocus, "Command4", when_loaded(&Kozukai::Command4_GotFocus)},
+      {Event::GotFocus, "Command6", when_loaded(&Kozukai::Command6_GotFocus)},
+      {Event::KeyPress, "Text1", &Kozukai::Text1_KeyPress},
+      {Event::KeyPress, "Text2", &Kozukai::Text2_KeyPress},
+      {Event::Change, "Text1", &Kozukai::Text1_Change},
+  });
 }
 
 void Kozukai::create_controls() {
@@ -111,7 +139,7 @@ void Kozukai::initial_state() {
   c("Option2").checked = true;
   c("List1").items.clear();
   c("List1").selected = -1;
-  highlight_kind(2);
+  highlight_kind(KozKind::Shisyutu);
 }
 
 void Kozukai::Form_Load() {
@@ -119,20 +147,19 @@ void Kozukai::Form_Load() {
   height = kHeight;
   centre(4);
   initial_state();
-  nyukin_mode = 0;
-  shisyutu_mode = 0;
-  dirty_flg = 0;
-  kingaku_chk = 0;
-  focus_box = 1;
+  entry.reset();
+  dirty_flg = false;
+  kingaku_chk = AmountCheck::Good;
+  focus_box = KozBox::Item;
   koz_day = platform().today().day();
-  disp_kind = 2;
-  disp_term = 2;
+  disp_kind = KozKind::Shisyutu;
+  disp_term = KozTerm::Month;
   const YearMonth shown = koz_setting_month(m_.ini_koz, platform().today());
   koz_year = shown.year;
   koz_month = shown.month;
   read_dat();
-  make_dat3();
-  if (nodata_flg == 1) c("Text3").text = "データが登録されていません。";
+  show_listing(KozKind::Shisyutu, KozTerm::Month);
+  if (nodata_flg) c("Text3").text = "データが登録されていません。";
   show_captions();
 }
 
@@ -142,54 +169,15 @@ void Kozukai::show_captions() {
 }
 
 void Kozukai::Command1_Click() {
-  bool saved = dirty_flg != 1 || save_dat();
+  bool saved = save_dat();
   m_.ini_koz = koz_setting_line(koz_year, koz_month);
   if (!write_ini(m_, kSettingsFile)) {
     tell_write_failure(platform(), kSettingsFile);
     saved = false;
   }
-  if (!saved && platform().message("保存できなかった内容があります。\r\nこのまま閉じますか？",
-                                   MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+  if (!close_or_ask(platform(), saved, "保存できなかった内容があります。\r\nこのまま閉じますか？"))
     return;
   for (const char* box : {"Text1", "Text2"}) c(box).ime = ImeMode::None;
   m_.flg_kozu = 0;
   unload();
-}
-
-void Kozukai::handle(Event& event) {
-  const QString& name = event.name;
-  switch (event.type) {
-    case Event::Load:
-      Form_Load();
-      break;
-    case Event::Click:
-      if (name == "Command1") Command1_Click();
-      if (name == "Command2") Command2_Click(event.index);
-      if (name == "Command3") Command3_Click();
-      if (name == "Command4") Command4_Click();
-      if (name == "Command5") Command5_Click(event.index);
-      if (name == "Command6") Command6_Click();
-      if (name == "Command7") Command7_Click();
-      if (name == "Command8") Command8_Click();
-      if (name == "Label4") Label4_Click(event.index);
-      if (name == "Option1") Option1_Click();
-      if (name == "Option2") Option2_Click();
-      break;
-    case Event::GotFocus:
-      if (!loaded) break;
-      if (name == "Text1") Text1_GotFocus();
-      if (name == "Text2") Text2_GotFocus();
-      if (name == "Command4") Command4_GotFocus();
-      if (name == "Command6") Command6_GotFocus();
-      break;
-    case Event::KeyPress:
-      if (name == "Text1") Text1_KeyPress(event.key_ascii);
-      if (name == "Text2") Text2_KeyPress(event.key_ascii);
-      break;
-    case Event::Change:
-      if (name == "Text1") Text1_Change();
-      break;
-    default:
-      break;
-  }
 }

@@ -4,10 +4,16 @@
 // and kept in that year's file TOyyyy.KOZ. The file is written before the view
 // leaves the month and when the window closes; the month shown last is kept in
 // the settings line KOZ.
+#include <optional>
+
 #include "core/form.h"
 #include "ledger/kozukai_file.h"
 #include "ledger/kozukai_lines.h"
+#include "ledger/kozukai_rules.h"
 #include "settings/module1.h"
+
+// The box an entry gives the focus back to after a day or navigation button.
+enum class KozBox { Item = 1, Amount = 2 };
 
 class Kozukai : public Form {
  public:
@@ -15,27 +21,25 @@ class Kozukai : public Form {
 
   // Year file and tables.
   void read_dat();
-  bool save_dat();  // false when the file could not be written (the user was told)
+  // Writes the year file when a record was added or removed; false when it could
+  // not be written (the user was told).
+  bool save_dat();
   void newtoshi_dat();
-  void make_dat1();
-  void make_dat2();
-  void del_dat1();
-  void del_dat2();
+  // Appends a record of that kind built from the date and the two boxes.
+  void make_dat(KozKind kind);
 
-  // Listings: expenses / income of the month, expenses / income of the year.
-  void make_dat3();
-  void make_dat4();
-  void make_dat5();
-  void make_dat6();
-  void list_current();
+  // Lists the records of that kind and period with the totals.
+  void show_listing(KozKind kind, KozTerm term);
   void moji_hantei();
+  // 入金 and 支出: an entry of that kind starts.
+  void begin_entry(KozKind kind);
 
   // Handlers.
   void Form_Load();
   void Command1_Click();
   void Command2_Click(int index);
-  void Command3_Click();
-  void Command4_Click();
+  void Command3_Click() { begin_entry(KozKind::Nyukin); }
+  void Command4_Click() { begin_entry(KozKind::Shisyutu); }
   void Command4_GotFocus();
   void Command5_Click(int index);
   void Command6_Click();
@@ -43,8 +47,8 @@ class Kozukai : public Form {
   void Command7_Click();
   void Command8_Click();
   void Label4_Click(int index);
-  void Option1_Click();
-  void Option2_Click();
+  void Option1_Click() { choose_term(KozTerm::Year); }
+  void Option2_Click() { choose_term(KozTerm::Month); }
   void Text1_GotFocus();
   void Text1_KeyPress(int& key_ascii);
   void Text1_Change();
@@ -56,26 +60,24 @@ class Kozukai : public Form {
 
   KozTables tables;  // nyukin_dat and shisyutu_dat
   int koz_year = 0, koz_month = 1, koz_day = 1;
-  qint16 nodata_flg = 0, dirty_flg = 0;
-  qint16 nyukin_mode = 0, shisyutu_mode = 0;
-  qint16 kingaku_chk = 0;
-  qint16 focus_box = 1;
-  qint16 disp_kind = 2, disp_term = 2;
-
- protected:
-  void handle(Event& event) override;
+  bool nodata_flg = false, dirty_flg = false;
+  std::optional<KozKind> entry;  // the kind of the entry being made
+  AmountCheck kingaku_chk = AmountCheck::Good;
+  KozBox focus_box = KozBox::Item;
+  KozKind disp_kind = KozKind::Shisyutu;
+  KozTerm disp_term = KozTerm::Month;
 
  private:
   void create_controls();
   void initial_state();
-  void show_listing(KozKind kind, KozTerm term);
-  void highlight_kind(int kind);
+  void highlight_kind(KozKind kind);
   void show_captions();
-  bool in_entry() const { return nyukin_mode == 1 || shisyutu_mode == 1; }
+  void choose_term(KozTerm term);
+  bool in_entry() const { return entry.has_value(); }
   bool boxes_filled() const;
   void end_entry_controls();
   void refuse_amount();
-  void delete_selected(std::vector<KozLine>& table);
+  std::vector<KozLine>& table(KozKind kind);
   void focus_entry_box();
 
   Module1& m_;

@@ -1,17 +1,31 @@
 // Entering and deleting ledger records.
 #include "core/half_width.h"
 #include "core/platform.h"
-#include "core/text_file.h"
-#include "ledger/kozukai_rules.h"
+#include "core/record_form.h"
 #include "ledger/kozukai.h"
 
 namespace {
 
-constexpr int kNyukinLimit = 100, kShisyutuLimit = 1000;
 constexpr int kEnter = 13;
-const QString kNyukinPrompt = "日付を選択し、入金内容を入力してください。";
-const QString kShisyutuPrompt = "日を選択し、品名を入力してください。";
 const QString kAmountPrompt = "金額を入力してください。";
+
+// What an entry of one kind needs.
+struct EntryKind {
+  int limit;
+  const char* full;
+  const char* prompt;
+  const char* button;  // the kind's own start button, focused after registering
+  const char* other;   // the other kind's, disabled during the entry
+};
+
+const EntryKind& entry_kind(KozKind kind) {
+  static const EntryKind nyukin{100, "登録データ数は１００件までです。",
+                                "日付を選択し、入金内容を入力してください。", "Command3",
+                                "Command4"};
+  static const EntryKind shisyutu{1000, "登録データ数は１０００件までです。",
+                                  "日を選択し、品名を入力してください。", "Command4", "Command3"};
+  return kind == KozKind::Nyukin ? nyukin : shisyutu;
+}
 
 }  // namespace
 
@@ -19,60 +33,36 @@ bool Kozukai::boxes_filled() const {
   return !c("Text1").text.isEmpty() && !c("Text2").text.isEmpty();
 }
 
-void Kozukai::focus_entry_box() { set_focus(focus_box == 2 ? "Text2" : "Text1"); }
+void Kozukai::focus_entry_box() { set_focus(focus_box == KozBox::Amount ? "Text2" : "Text1"); }
 
-void Kozukai::Command3_Click() {
-  set_focus("Text1");
-  if (in_entry()) return;
-  if (nyukin_cnt() >= kNyukinLimit) {
-    platform().message("登録データ数は１００件までです。");
-    return;
-  }
-  if (disp_term == 1)
-    make_dat6();
-  else
-    make_dat4();
-  highlight_kind(1);
-  c("Text1").text.clear();
-  c("Text2").text.clear();
-  c("Text3").text = kNyukinPrompt;
-  c("Text1").locked = false;
-  c("Command4").enabled = false;
-  c("Command7").enabled = false;
-  for (int i = 0; i < 2; ++i) c("Command5", i).enabled = true;
-  nyukin_mode = 1;
-  c("Option1").enabled = false;
-  c("Option2").enabled = false;
-  c("Text1").ime = ImeMode::Hiragana;
-  c("Text2").ime = ImeMode::Alphanumeric;
-  focus_box = 1;
+std::vector<KozLine>& Kozukai::table(KozKind kind) {
+  return kind == KozKind::Nyukin ? tables.nyukin : tables.shisyutu;
 }
 
-void Kozukai::Command4_Click() {
+void Kozukai::begin_entry(KozKind kind) {
   set_focus("Text1");
   if (in_entry()) return;
-  if (shisyutu_cnt() >= kShisyutuLimit) {
-    platform().message("登録データ数は１０００件までです。");
+  const EntryKind& what = entry_kind(kind);
+  if (int(table(kind).size()) >= what.limit) {
+    platform().message(what.full);
     return;
   }
-  if (disp_term == 1)
-    make_dat5();
-  else
-    make_dat3();
-  highlight_kind(2);
-  // The amount box keeps what it holds.
+  show_listing(kind, disp_term);
+  highlight_kind(kind);
   c("Text1").text.clear();
-  c("Text3").text = kShisyutuPrompt;
+  // An expense entry keeps what the amount box holds.
+  if (kind == KozKind::Nyukin) c("Text2").text.clear();
+  c("Text3").text = what.prompt;
   c("Text1").locked = false;
-  c("Command3").enabled = false;
+  c(what.other).enabled = false;
   c("Command7").enabled = false;
   for (int i = 0; i < 2; ++i) c("Command5", i).enabled = true;
-  shisyutu_mode = 1;
+  entry = kind;
   c("Option1").enabled = false;
   c("Option2").enabled = false;
   c("Text1").ime = ImeMode::Hiragana;
   c("Text2").ime = ImeMode::Alphanumeric;
-  focus_box = 1;
+  focus_box = KozBox::Item;
 }
 
 void Kozukai::Command4_GotFocus() {
@@ -87,10 +77,11 @@ void Kozukai::Command5_Click(int index) {
 }
 
 void Kozukai::Text1_GotFocus() {
-  if (nyukin_mode == 1) c("Text3").text = kNyukinPrompt;
-  if (shisyutu_mode == 1) c("Text3").text = kShisyutuPrompt;
-  if (in_entry() && boxes_filled()) c("Command6").enabled = true;
-  focus_box = 1;
+  if (in_entry()) {
+    c("Text3").text = entry_kind(*entry).prompt;
+    if (boxes_filled()) c("Command6").enabled = true;
+  }
+  focus_box = KozBox::Item;
 }
 
 void Kozukai::Text1_KeyPress(int& key_ascii) {
@@ -102,10 +93,9 @@ void Kozukai::Text1_KeyPress(int& key_ascii) {
 
 // Only what the year file can hold may be typed.
 void Kozukai::Text1_Change() {
-  Control& item = c("Text1");
-  const QString refused = take_out_unsaveable(item.text);
-  if (refused.isEmpty()) return;
-  platform().message("「" + refused + "」はこづかい帳に保存できない文字のため、入力できません。");
+  const CleanedText cleaned = clean_for_file(c("Text1").text, FieldFormat::Line);
+  if (!cleaned.refused.isEmpty())
+    platform().message(refusal_message(cleaned.refused, "こづかい帳"));
 }
 
 void Kozukai::Text2_GotFocus() {
@@ -114,14 +104,14 @@ void Kozukai::Text2_GotFocus() {
     c("Text2").locked = false;
     if (boxes_filled()) c("Command6").enabled = true;
   }
-  focus_box = 2;
+  focus_box = KozBox::Amount;
 }
 
-void Kozukai::moji_hantei() { kingaku_chk = qint16(amount_check(c("Text2").text)); }
+void Kozukai::moji_hantei() { kingaku_chk = amount_check(c("Text2").text); }
 
 void Kozukai::refuse_amount() {
-  platform().message(kingaku_chk == 2 ? "9999999以上は入力出来ません。"
-                                      : "金額を正しく入力してください。");
+  platform().message(kingaku_chk == AmountCheck::TooLarge ? "9999999以上は入力出来ません。"
+                                                          : "金額を正しく入力してください。");
   c("Text2").text.clear();
 }
 
@@ -129,7 +119,7 @@ void Kozukai::Text2_KeyPress(int& key_ascii) {
   if (key_ascii != kEnter || !in_entry()) return;
   key_ascii = 0;
   moji_hantei();
-  if (kingaku_chk != 0) {
+  if (kingaku_chk != AmountCheck::Good) {
     refuse_amount();
     return;
   }
@@ -149,8 +139,7 @@ void Kozukai::end_entry_controls() {
   c("Command7").enabled = true;
   c("Text1").locked = true;
   c("Text2").locked = true;
-  nyukin_mode = 0;
-  shisyutu_mode = 0;
+  entry.reset();
   c("Option1").enabled = true;
   c("Option2").enabled = true;
   c("Text1").ime = ImeMode::Off;
@@ -160,28 +149,17 @@ void Kozukai::end_entry_controls() {
 void Kozukai::Command6_Click() {
   if (!in_entry()) return;
   moji_hantei();
-  if (kingaku_chk != 0) {
+  if (kingaku_chk != AmountCheck::Good) {
     refuse_amount();
     return;
   }
-  if (nyukin_mode == 1) {
-    make_dat1();
-    if (disp_term == 1)
-      make_dat6();
-    else
-      make_dat4();
-    set_focus("Command3");
-  } else {
-    make_dat2();
-    if (disp_term == 1)
-      make_dat5();
-    else
-      make_dat3();
-    set_focus("Command4");
-  }
+  const KozKind kind = *entry;
+  make_dat(kind);
+  show_listing(kind, disp_term);
+  set_focus(entry_kind(kind).button);
   for (const char* box : {"Text1", "Text2", "Text3"}) c(box).text.clear();
   end_entry_controls();
-  dirty_flg = 1;
+  dirty_flg = true;
 }
 
 void Kozukai::Command8_Click() {
@@ -194,34 +172,16 @@ void Kozukai::Command7_Click() {
   if (list.selected < 0 || list.selected >= list.items.size()) return;
   if (platform().message("選択されたデータを削除します。", MsgButtons::OkCancel) != MsgAnswer::Ok)
     return;
-  if (disp_kind == 1)
-    del_dat1();
-  else
-    del_dat2();
-  list_current();
-  dirty_flg = 1;
+  std::vector<KozLine>& lines = table(disp_kind);
+  const int found = find_listed_record(
+      lines, delete_keys(list.items[list.selected], disp_term, koz_month), koz_year);
+  if (found >= 0) lines.erase(lines.begin() + found);
+  show_listing(disp_kind, disp_term);
+  dirty_flg = true;
 }
 
-void Kozukai::make_dat1() {
-  const QString record = build_koz_record(true, koz_year, koz_month, koz_day,
+void Kozukai::make_dat(KozKind kind) {
+  const QString record = build_koz_record(kind == KozKind::Nyukin, koz_year, koz_month, koz_day,
                                           to_half_width(c("Text2").text), c("Text1").text);
-  tables.nyukin.push_back(koz_line(record));
+  table(kind).push_back(koz_line(record));
 }
-
-void Kozukai::make_dat2() {
-  const QString record = build_koz_record(false, koz_year, koz_month, koz_day,
-                                          to_half_width(c("Text2").text), c("Text1").text);
-  tables.shisyutu.push_back(koz_line(record));
-}
-
-void Kozukai::delete_selected(std::vector<KozLine>& table) {
-  const Control& list = c("List1");
-  if (list.selected < 0 || list.selected >= list.items.size()) return;
-  const KozTerm term = disp_term == 1 ? KozTerm::Year : KozTerm::Month;
-  const int found =
-      find_listed_record(table, delete_keys(list.items[list.selected], term, koz_month), koz_year);
-  if (found >= 0) table.erase(table.begin() + found);
-}
-
-void Kozukai::del_dat1() { delete_selected(tables.nyukin); }
-void Kozukai::del_dat2() { delete_selected(tables.shisyutu); }

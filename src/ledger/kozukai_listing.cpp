@@ -2,8 +2,7 @@
 #include <QFile>
 
 #include "core/platform.h"
-#include "core/save.h"
-#include "ledger/kozukai_rules.h"
+#include "core/record_form.h"
 #include "ledger/kozukai.h"
 
 namespace {
@@ -21,22 +20,14 @@ void Kozukai::read_dat() {
   // A file that is there but cannot be read must not be replaced by what this
   // window holds, or its records would be lost.
   unreadable_ = !read && QFile::exists(file);
-  if (!read) {
-    nodata_flg = 1;
-    return;
-  }
-  tables = *read;
-  nodata_flg = 0;
+  nodata_flg = !read;
+  if (read) tables = *read;
 }
 
 bool Kozukai::save_dat() {
   const QString file = koz_file_name(koz_year);
-  if (unreadable_ || !write_koz_file(file, tables)) {
-    tell_write_failure(platform(), file);
-    return false;
-  }
-  dirty_flg = 0;
-  return true;
+  return save_if_changed(platform(), dirty_flg, file,
+                         [&] { return !unreadable_ && write_koz_file(file, tables); });
 }
 
 void Kozukai::newtoshi_dat() {
@@ -44,9 +35,9 @@ void Kozukai::newtoshi_dat() {
   c("Label3").text = year_month_caption(koz_year, koz_month);
 }
 
-void Kozukai::highlight_kind(int kind) {
-  c("Label4", 0).back = kind == 1 ? kHighlight : kPlain;
-  c("Label4", 1).back = kind == 2 ? kHighlight : kPlain;
+void Kozukai::highlight_kind(KozKind kind) {
+  c("Label4", 0).back = kind == KozKind::Nyukin ? kHighlight : kPlain;
+  c("Label4", 1).back = kind == KozKind::Shisyutu ? kHighlight : kPlain;
   c("Label4", 2).back = kPlain;
 }
 
@@ -55,63 +46,45 @@ void Kozukai::show_listing(KozKind kind, KozTerm term) {
   Control& list = c("List1");
   list.items = listing.lines;
   list.selected = -1;
-  nodata_flg = listing.lines.isEmpty() ? 1 : 0;
+  nodata_flg = listing.lines.isEmpty();
   c("Text3").text.clear();
   const qint64 zandaka = listing.nyukin_sum - listing.shisyutu_sum;
   c("Label7", 0).text = yen_text(listing.nyukin_sum);
   c("Label7", 1).text = yen_text(listing.shisyutu_sum);
   c("Label7", 2).text = yen_text(zandaka);
   c("Label7", 2).fore = zandaka < 0 ? kRed : kBlack;
-  disp_kind = qint16(kind);
-}
-
-void Kozukai::make_dat3() { show_listing(KozKind::Shisyutu, KozTerm::Month); }
-void Kozukai::make_dat4() { show_listing(KozKind::Nyukin, KozTerm::Month); }
-void Kozukai::make_dat5() { show_listing(KozKind::Shisyutu, KozTerm::Year); }
-void Kozukai::make_dat6() { show_listing(KozKind::Nyukin, KozTerm::Year); }
-
-void Kozukai::list_current() {
-  show_listing(disp_kind == 1 ? KozKind::Nyukin : KozKind::Shisyutu,
-               disp_term == 1 ? KozTerm::Year : KozTerm::Month);
+  disp_kind = kind;
 }
 
 void Kozukai::Label4_Click(int index) {
   if (in_entry()) return;
   if (index == 0 || index == 1) {
-    disp_kind = qint16(index + 1);
+    disp_kind = index == 0 ? KozKind::Nyukin : KozKind::Shisyutu;
     highlight_kind(disp_kind);
   }
-  list_current();
+  show_listing(disp_kind, disp_term);
 }
 
-void Kozukai::Option1_Click() {
+void Kozukai::choose_term(KozTerm term) {
   if (in_entry()) return;
-  c("Option1").checked = true;
-  c("Option2").checked = false;
-  disp_term = 1;
-  list_current();
-}
-
-void Kozukai::Option2_Click() {
-  if (in_entry()) return;
-  c("Option1").checked = false;
-  c("Option2").checked = true;
-  disp_term = 2;
-  list_current();
+  c("Option1").checked = term == KozTerm::Year;
+  c("Option2").checked = term == KozTerm::Month;
+  disp_term = term;
+  show_listing(disp_kind, disp_term);
 }
 
 void Kozukai::Command2_Click(int index) {
   const QString message = c("Text3").text;
   // A step whose save failed stays, so the unsaved records are not replaced
   // by another year's.
-  if (dirty_flg == 1 && !save_dat()) return;
+  if (!save_dat()) return;
   const KozStep step =
       navigation_step(index, {koz_year, koz_month}, last_step_year(platform().today()));
   koz_year = step.to.year;
   koz_month = step.to.month;
   if (step.reload) newtoshi_dat();
-  list_current();
-  if (nodata_flg == 1 && !in_entry()) c("Text3").text = kNoData;
+  show_listing(disp_kind, disp_term);
+  if (nodata_flg && !in_entry()) c("Text3").text = kNoData;
   if (in_entry()) {
     c("Text3").text = message;
     focus_entry_box();

@@ -3,11 +3,11 @@
 #include "core/half_width.h"
 #include "ledger/kozukai_file.h"
 
-int amount_check(const QString& text) {
+AmountCheck amount_check(const QString& text) {
   const QString half = to_half_width(text);
-  int result = 0;
+  AmountCheck result = AmountCheck::Good;
   for (const QChar c : half)
-    if (c < '0' || c > '9') result = 1;
+    if (c < '0' || c > '9') result = AmountCheck::NotAmount;
   // The number the text begins with, counted no further than is needed to
   // tell it from the limit.
   qint64 value = 0;
@@ -15,8 +15,8 @@ int amount_check(const QString& text) {
     if (c < '0' || c > '9') break;
     value = std::min(value * 10 + (c.unicode() - '0'), kMaxAmount + 1);
   }
-  if (value == 0) result = 1;
-  if (value > kMaxAmount) result = 2;
+  if (value == 0) result = AmountCheck::NotAmount;
+  if (value > kMaxAmount) result = AmountCheck::TooLarge;
   return result;
 }
 

@@ -3,10 +3,11 @@
 #include <QDate>
 #include <QString>
 
-// The amount check on the amount box's text: 0 good, 1 not a valid amount
-// (a character other than a digit, a value of 0, an empty box), 2 above
-// 9999999. Full-width digits count as digits.
-int amount_check(const QString& text);
+// The amount check on the amount box's text: good, not a valid amount (a
+// character other than a digit, a value of 0, an empty box) or above 9999999.
+// Full-width digits count as digits.
+enum class AmountCheck { Good = 0, NotAmount = 1, TooLarge = 2 };
+AmountCheck amount_check(const QString& text);
 
 struct YearMonth {
   int year = 0;

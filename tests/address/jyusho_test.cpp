@@ -32,7 +32,7 @@ class AddressBook : public ::testing::Test {
   }
   // 入力, the fields in file order, 登録.
   void add(const QStringList& fields) {
-    if (!form.adr_input) click("Command2");
+    if (form.mode != RecordMode::Input) click("Command2");
     for (int i = 0; i < fields.size(); ++i) type(Jyusho::kBoxes[i], fields[i]);
     click("Command3");
   }
@@ -68,7 +68,7 @@ TEST_F(AddressBook, BrokenFileKeepsEveryLineAndEveryRecord) {
   click("Command2");
   EXPECT_EQ(platform.shown.back().text, "これ以上データ登録できません！！");
   EXPECT_EQ(platform.shown.back().icon, MsgIcon::Exclamation);
-  EXPECT_FALSE(form.adr_input);
+  EXPECT_EQ(form.mode, RecordMode::Browse);
 
   // Record 261 (after the unreadable line) changed; a full book stores it silently.
   click("Command1", 3);
@@ -97,7 +97,7 @@ TEST_F(AddressBook, The500thRecordIsStoredWithTheTwoLineWarning) {
   EXPECT_EQ(platform.shown[0].text,
             "入力されたデータは登録しましたが、\r\nこれ以上データ登録できません！！");
   EXPECT_EQ(platform.shown[0].title, "データ登録");
-  EXPECT_EQ(form.adr_input, 0);
+  EXPECT_EQ(form.mode, RecordMode::Browse);
   EXPECT_EQ(shown(), "1:名1");
   EXPECT_TRUE(form.c("Text1").locked);
   EXPECT_FALSE(form.c("Command3").enabled);

@@ -63,7 +63,7 @@ TEST(KozRules, AmountCheck) {
       {"99999999a", 2}, {"１２３４５６７８", 2},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(amount_check(QString::fromUtf8(c.text)), c.result) << c.text;
+    EXPECT_EQ(int(amount_check(QString::fromUtf8(c.text))), c.result) << c.text;
 }
 
 TEST(KozRules, NavigationStepsAndBounds) {
