@@ -37,12 +37,31 @@ void Toribe::jump_to_today() {
 
 void Toribe::mnuhow_to_Click() { platform().show_help(); }
 
+void Toribe::mnu_export_Click(MenuExport what, const QString& item) {
+  export_from_menu(platform(), what, item);
+}
+
+void Toribe::mnu_import_Click(ContactBook book, const QString& item) {
+  import_from_menu(platform(), m, book, item);
+}
+
 namespace {
 
 // A menu item that opens a tool window, its flag (when it has one) set to 1.
 Handler<Toribe> opens(const char* window, qint16 Module1::*flag = nullptr) {
   return [window, flag](Toribe& form, Event&) { form.open_tool(window, flag); };
 }
+
+Handler<Toribe> exports(MenuExport what) {
+  return [what](Toribe& form, Event& e) { form.mnu_export_Click(what, form.c(e.name).text); };
+}
+
+Handler<Toribe> imports(ContactBook book) {
+  return [book](Toribe& form, Event& e) { form.mnu_import_Click(book, form.c(e.name).text); };
+}
+
+// A separator line between menu items; choosing it does nothing.
+const Handler<Toribe> kSeparator = [](Toribe&, Event&) {};
 
 // One line of the menu bar: a menu title (with kSubmenu) or an item and what choosing it does.
 // A title with no parent stands on the menu bar; under a menu, it is a submenu.
@@ -57,6 +76,16 @@ constexpr std::nullopt_t kSubmenu = std::nullopt;
 // The menu bar, in the order shown.
 const MenuLine kMenuBar[] = {
     {"", "mnufile", "ファイル(&F)", kSubmenu},
+    {"mnufile", "mnu_export", "書き出し", kSubmenu},
+    {"mnu_export", "mnu_exp_cal", "カレンダー…", exports(MenuExport::Calendar)},
+    {"mnu_export", "mnu_exp_adr", "住所録…", exports(MenuExport::Addresses)},
+    {"mnu_export", "mnu_exp_card", "名刺…", exports(MenuExport::Cards)},
+    {"mnu_export", "mnu_exp_koz", "こづかい帳…", exports(MenuExport::Ledger)},
+    {"mnu_export", "mnu_exp_zou", "贈答控え…", exports(MenuExport::Gifts)},
+    {"mnufile", "mnu_import", "読み込み", kSubmenu},
+    {"mnu_import", "mnu_imp_adr", "住所録…", imports(ContactBook::Addresses)},
+    {"mnu_import", "mnu_imp_card", "名刺…", imports(ContactBook::Cards)},
+    {"mnufile", "mnu_file_line", "-", kSeparator},
     {"mnufile", "mnuowari", "終了(X)", &Toribe::close_main_window},
     {"", "mnushina", "お品書き(&O)", kSubmenu},
     {"mnushina", "mnu_memo", "メモ", &Toribe::mnu_memo_Click},

@@ -10,6 +10,7 @@
 #include "calendar/day_tables.h"
 #include "core/form.h"
 #include "settings/module1.h"
+#include "toribe/exchange_menu.h"
 
 // Makes the tool window of that name; nullptr for a window not in this build.
 using ToolFactory = std::function<std::unique_ptr<Form>(const QString& window_name)>;
@@ -32,6 +33,9 @@ class Toribe : public Form {
   // The option "現行の祝日法": holidays and eras as the law stands today.
   void mnu_law_Click();
   void mnuhow_to_Click();
+  // ファイル > 書き出し and 読み込み; item is the chosen item's caption.
+  void mnu_export_Click(MenuExport what, const QString& item);
+  void mnu_import_Click(ContactBook book, const QString& item);
   // A menu item chosen (toolbar buttons choose the item they stand for).
   void menu_click(const QString& item);
   // Asks the closing question and ends the program on Yes.

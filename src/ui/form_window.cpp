@@ -72,6 +72,8 @@ void FormWindow::build() {
       menus[control.name] = menu;
       actions_[control.ref()] = menu->menuAction();
       action_of_[&control] = menu->menuAction();
+    } else if (control.kind == Kind::MenuItem && control.text == "-") {  // a separator line
+      menus.value(control.parent)->addSeparator();
     } else if (control.kind == Kind::MenuItem) {
       QAction* action = menus.value(control.parent)->addAction(control.text);
       const QString ref = control.ref();
