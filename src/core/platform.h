@@ -2,10 +2,13 @@
 // The services the program takes from the system. The Qt implementation lives in
 // src/ui/; ScriptedPlatform answers from a script for the tests.
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class Form;
+struct PaperDocument;
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
@@ -53,6 +56,13 @@ class Platform {
   virtual void show_help() = 0;
   // Ends the program.
   virtual void quit() = 0;
+
+  // Shows the pages in the print preview, from which they are printed or saved as PDF.
+  virtual void print_preview(const PaperDocument& document) = 0;
+  // A list of names with check boxes, all ticked: the ticks when confirmed, nothing
+  // on Cancel.
+  virtual std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
+                                                   const QStringList& names) = 0;
 
   // The runtime's random sequence: [0, 1), the same sequence at every start.
   float rnd() { return rnd_.next(); }

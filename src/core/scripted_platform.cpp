@@ -136,3 +136,15 @@ void ScriptedPlatform::show_main(Form& form) {
   form.show();
   if (on_show) on_show(form);
 }
+
+std::optional<QList<bool>> ScriptedPlatform::choose_ticked(const QString&, const QString&,
+                                                           const QStringList& names) {
+  QList<bool> ticks(names.size(), true);
+  if (untick_answers.empty()) return ticks;
+  const std::optional<QList<int>> untick = untick_answers.front();
+  untick_answers.pop_front();
+  if (!untick) return std::nullopt;
+  for (int line : *untick)
+    if (line >= 0 && line < ticks.size()) ticks[line] = false;
+  return ticks;
+}

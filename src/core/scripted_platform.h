@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "core/page.h"
 #include "core/platform.h"
 
 struct ShownMessage {
@@ -109,6 +110,19 @@ class ScriptedPlatform : public Platform {
   void show_main(Form& form) override;
   void show_help() override { ++help_shown; }
   void quit() override { quit_called = true; }
+
+  // The print previews shown, oldest first; a scenario marks those it checked.
+  struct Printed {
+    PaperDocument document;
+    bool checked = false;
+  };
+  std::vector<Printed> printed;
+  // Answers for the next lists with check boxes: the lines to untick, or nullopt for
+  // Cancel. A list that finds none queued is confirmed with every name ticked.
+  std::deque<std::optional<QList<int>>> untick_answers;
+  void print_preview(const PaperDocument& document) override { printed.push_back({document}); }
+  std::optional<QList<bool>> choose_ticked(const QString&, const QString&,
+                                           const QStringList& names) override;
 
  private:
   struct Timer {

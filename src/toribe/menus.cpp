@@ -76,6 +76,10 @@ constexpr std::nullopt_t kSubmenu = std::nullopt;
 // The menu bar, in the order shown.
 const MenuLine kMenuBar[] = {
     {"", "mnufile", "ファイル(&F)", kSubmenu},
+    {"mnufile", "mnu_print", "印刷(&P)", kSubmenu},
+    {"mnu_print", "mnu_print_cal", "この月のカレンダー…", &Toribe::mnu_print_cal_Click},
+    {"mnu_print", "mnu_print_label", "宛名ラベル…", &Toribe::mnu_print_label_Click},
+    {"mnu_print", "mnu_print_card", "年賀状の宛名（はがき）…", &Toribe::mnu_print_card_Click},
     {"mnufile", "mnu_export", "書き出し", kSubmenu},
     {"mnu_export", "mnu_exp_cal", "カレンダー…", exports(MenuExport::Calendar)},
     {"mnu_export", "mnu_exp_adr", "住所録…", exports(MenuExport::Addresses)},

@@ -41,6 +41,10 @@ class Toribe : public Form {
   // Asks the closing question and ends the program on Yes.
   void close_main_window();
   void jump_to_today();
+  // ファイル → 印刷: each opens the print preview.
+  void mnu_print_cal_Click();
+  void mnu_print_label_Click();
+  void mnu_print_card_Click();
 
   // Month grid and navigation.
   void disp_calen();

@@ -31,6 +31,10 @@ class QtPlatform : public Platform {
   void show_main(Form& form) override;
   void show_help() override;
   void quit() override;
+  // In print_preview.cpp.
+  void print_preview(const PaperDocument& document) override;
+  std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
+                                           const QStringList& names) override;
 
   WindowSet& windows() { return windows_; }
 

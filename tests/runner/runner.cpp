@@ -229,6 +229,16 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     platform_->advance(arg(1).toLongLong());
     return {};
   }
+  if (verb == "answer" && arg(1) == "untick") {  // our own: answer untick [cancel | K ...]
+    if (arg(2) == "cancel") {
+      platform_->untick_answers.push_back(std::nullopt);
+      return {};
+    }
+    QList<int> lines;
+    for (size_t i = 2; i < w.size(); ++i) lines << w[i].text.toInt();
+    platform_->untick_answers.push_back(lines);
+    return {};
+  }
   if (verb == "answer" && w.size() == 3 && w[1].text == "file" && !w[1].quoted && w[2].quoted) {
     platform_->answers.files.push_back(w[2].text);
     return {};

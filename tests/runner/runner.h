@@ -26,6 +26,7 @@ class Runner {
   QString expect_property(const QString& ref, const QString& op, const Word& value);
   QString expect_box(bool input, const std::vector<Word>& w);
   QString expect_file(const std::vector<Word>& w, const Command& command);
+  QString expect_printed(const std::vector<Word>& w);
 
   struct Target {
     FormWindow* window = nullptr;

@@ -38,6 +38,7 @@ QString Runner::expect(const std::vector<Word>& w, const Command& command) {
                : fail(QString("%1 beeps").arg(n), QString::number(platform_->beeps));
   }
   if (what == "file" || what == "nofile") return expect_file(w, command);
+  if (what == "printed") return expect_printed(w);
   if (what == "window") {
     FormWindow* window = windows_ ? windows_->find(arg(2)) : nullptr;
     const bool open = window && window->isVisible() && running_;
@@ -184,4 +185,26 @@ QString Runner::expect_file(const std::vector<Word>& w, const Command& command) 
                                      bytes.toHex(' ').toUpper());
   }
   return "cannot read this expect file line";
+}
+
+// Our own: expect printed "TITLE" pages N [text "T" ...]: the oldest print preview not yet
+// checked showed N pages under that title, and each T stands on one of them.
+QString Runner::expect_printed(const std::vector<Word>& w) {
+  const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
+  if (arg(3) != "pages") return "expect printed takes \"TITLE\" pages N [text \"T\" ...]";
+  auto printed = std::find_if(platform_->printed.begin(), platform_->printed.end(),
+                              [](const auto& p) { return !p.checked; });
+  if (printed == platform_->printed.end()) return fail("a print preview", "none");
+  printed->checked = true;
+  const PaperDocument& doc = printed->document;
+  const QString found = quoted(doc.title) + QString(" pages %1").arg(doc.pages.size());
+  if (doc.title != arg(2) || int(doc.pages.size()) != arg(4).toInt())
+    return fail(quoted(arg(2)) + " pages " + arg(4), found);
+  for (size_t i = 5; i + 1 < w.size(); i += 2) {
+    bool shown = false;
+    for (const Page& page : doc.pages)
+      for (const PageText& text : page.texts) shown = shown || text.text == w[i + 1].text;
+    if (!shown) return fail("text " + quoted(w[i + 1].text), "not on the pages");
+  }
+  return {};
 }
