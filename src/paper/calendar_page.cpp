@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "almanac/koyomi.h"
 #include "calendar/holiday_law.h"
 #include "calendar/holiday_rules.h"
 #include "calendar/month_layout.h"
@@ -105,6 +106,15 @@ void add_cell(Page& page, const QRectF& cell, const QDate& date, Rgb colour,
     page.texts.push_back({QRectF(inside.left(), y, inside.width(), pitch), "…", kLinePoint});
 }
 
+// The month's 六曜 by day of the month, worked out once for the page.
+std::function<QString(const QDate&)> month_rokuyou(int year, int month) {
+  const QDate first(year, month, 1), last(year, month, first.daysInMonth());
+  if (!in_koyomi_range(first)) return {};
+  QStringList names;
+  for (const KoyomiDay& day : koyomi_days(first, last)) names << day.rokuyou;
+  return [names](const QDate& date) { return names.value(date.day() - 1); };
+}
+
 }  // namespace
 
 CalendarSources read_calendar_sources(const QString& dir) {
@@ -127,6 +137,7 @@ CalendarSources read_calendar_sources(const QString& dir) {
 
 Page calendar_page(int year, int month, CalendarSources s) {
   year = std::clamp(year, 100, 9999);
+  if (!s.rokuyou) s.rokuyou = month_rokuyou(year, month);
   Page page{kA4Landscape, {}, {}};
   const QRectF area(kMargin, kMargin, kA4Landscape.width() - 2 * kMargin,
                     kA4Landscape.height() - 2 * kMargin);

@@ -18,7 +18,8 @@ struct CalendarSources {
   QStringList memos;  // full forms ("yyyy/mm/dd" and the text, lines ended by CR LF), in list order
   int calen_mode = 1;  // 1 normal, 2 user, 3 all calendars
   bool law = false;    // national holidays as the law stands today
-  // The day's 六曜, written small in the cell's corner; none when unset.
+  // The day's 六曜, written small in the cell's corner; unset, the old-calendar
+  // rules give it for 1901..2100.
   std::function<QString(const QDate&)> rokuyou;
 };
 

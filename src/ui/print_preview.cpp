@@ -23,6 +23,7 @@ void QtPlatform::print_preview(const PaperDocument& document) {
   set_page_layout(printer, document);
   QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
   dialog.setObjectName("PrintPreview");
+  dialog.resize(900, 760);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                    [&document](QPrinter* target) { paint_document(*target, document); });
   dialog.exec();

@@ -49,7 +49,7 @@ TEST(PaperText, TextShrinksToSevenPointThenIsCut) {
   for (const auto& c : cases) {
     const QString text(c.chars, u'住');
     for (const FittedText& fitted : {fit_across(text, c.room_ems * em10 + 1e-6, 10),
-                                    fit_down(text, c.room_ems * em10 + 1e-6, 10)}) {
+                                     fit_down(text, c.room_ems * em10 + 1e-6, 10)}) {
       EXPECT_DOUBLE_EQ(fitted.size_pt, c.size_pt) << c.chars;
       EXPECT_EQ(fitted.text.size(), c.kept) << c.chars;
     }
@@ -111,7 +111,6 @@ TEST(CalendarPage, CellsColourDaysAndListNamesAnniversariesAndMemos) {
   dat_set(s.syuku_dat, s.gyouji_dat);
   s.kinen_dat[0] = "1224母の誕生日";
   for (int i = 0; i < 12; ++i) s.memos << QString("2026/12/10メモ%1\r\n二行目\r\n").arg(i);
-  s.rokuyou = [](const QDate& d) { return d.day() == 1 ? QString("先勝") : QString(); };
   const Page page = calendar_page(2026, 12, s);
   EXPECT_EQ(page.size_mm, QSizeF(297, 210));
   EXPECT_TRUE(find_text(page, "2026年12月"));
@@ -123,7 +122,11 @@ TEST(CalendarPage, CellsColourDaysAndListNamesAnniversariesAndMemos) {
   EXPECT_EQ(find_text(page, "天皇誕生日")->colour, kRed);
   EXPECT_TRUE(find_text(page, "母の誕生日"));
   EXPECT_TRUE(find_text(page, "クリスマス、蕪村忌"));
-  EXPECT_TRUE(find_text(page, "先勝"));
+  // The 六曜 in the day's corner: 2026-12-08 is 先負.
+  const QRectF eighth = find_text(page, "8")->box;
+  EXPECT_TRUE(std::any_of(page.texts.begin(), page.texts.end(), [&](const PageText& t) {
+    return t.text == "先負" && t.box.top() == eighth.top() && t.box.left() > eighth.left();
+  }));
   // The tenth's memos show their first lines as far as they fit, then "…".
   EXPECT_TRUE(find_text(page, "メモ0"));
   EXPECT_FALSE(find_text(page, "二行目"));
