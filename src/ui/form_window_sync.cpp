@@ -105,8 +105,7 @@ void FormWindow::sync() {
 
 void FormWindow::sync_control(Control& control) {
   if (QAction* action = action_of_.value(&control)) {
-    if (control.kind != Kind::ToolButton && !action->isSeparator() &&
-        action->text() != control.text)
+    if (control.kind != Kind::ToolButton && action->text() != control.text)
       action->setText(control.text);
     if (action->toolTip() != control.tooltip) action->setToolTip(control.tooltip);
     if (control.checked && !action->isCheckable()) action->setCheckable(true);
