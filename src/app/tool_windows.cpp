@@ -8,6 +8,7 @@
 #include "calculator/calc_form.h"
 #include "cards/meishi.h"
 #include "gifts/zouto.h"
+#include "koyomi/koyomi.h"
 #include "ledger/kozukai.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
@@ -43,6 +44,7 @@ const ToolWindow kToolWindows[] = {
     {"Calculator", make<Calculator>},
     {"Kozukai", make<Kozukai>},
     {"Zouto", make<Zouto>},
+    {"Koyomi", make<Koyomi>},
 };
 // clang-format on
 

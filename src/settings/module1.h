@@ -18,6 +18,9 @@ struct Module1 {
   qint16 base_year = 1996;
   QString load_flag = "1";
 
+  // The month the main window shows, for the tools that open on it.
+  qint16 shown_year = 0, shown_month = 0;
+
   // Tool-window flags: 1 while the window is open.
   qint16 flg_calc = 0, flg_kansan = 0, flg_syuuki = 0;
   qint16 flg_meisi = 0, flg_kozu = 0, flg_jyu = 0, flg_nengou = 0, flg_bas = 0;

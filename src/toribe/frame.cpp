@@ -113,5 +113,7 @@ void Toribe::open_tool(const QString& window_name, qint16 Module1::*flag) {
     return;
   }
   if (flag) m.*flag = 1;
+  m.shown_year = cur_year;
+  m.shown_month = cur_month;
   platform().show_modal(*window);
 }

@@ -106,6 +106,7 @@ const MenuLine kMenuBar[] = {
     {"mnushina", "mnu_kansan", "換算", opens("Calculator", &Module1::flg_kansan)},
     {"mnushina", "mnutimecal", "時の計算", opens("TimeCalc", &Module1::flg_timecal)},
     {"mnushina", "mnu_syuuki", "周期表", opens("Calculator", &Module1::flg_syuuki)},
+    {"mnushina", "mnu_koyomi", "こよみ", opens("Koyomi")},
     {"", "mnu_make_dat", "データ(&D)", kSubmenu},
     {"mnu_make_dat", "mnumemoichi", "登録済みメモ一覧(&A)", &Toribe::mnumemoichi_Click},
     {"mnu_make_dat", "mnu_yasumi", "ﾕｰｻﾞｰ休日の設定(&U)", &Toribe::mnu_yasumi_Click},

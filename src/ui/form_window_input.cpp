@@ -33,6 +33,10 @@ int vb_key_code(int qt_key) {
       return 39;
     case Qt::Key_Down:
       return 40;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
     case Qt::Key_Home:
       return 36;
     case Qt::Key_End:
@@ -255,8 +259,20 @@ void FormWindow::hideEvent(QHideEvent* event) {
   if (on_hidden) on_hidden();
 }
 
-// Keys no control took: F1 opens the help, Escape leaves a tool window.
+// Keys no control took: the form's own KeyDown first, then F1 opens the help and
+// Escape leaves a tool window.
 void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (live() && event->key() != Qt::Key_Escape && event->key() != Qt::Key_F1) {
+    Event down;
+    down.type = Event::KeyDown;
+    down.name = form_.name();
+    down.key_code = vb_key_code(event->key());
+    down.shift = vb_shift(event->modifiers());
+    if (down.key_code != 0) {
+      fire(down);
+      if (!live() || down.key_code == 0) return;
+    }
+  }
   if (live() && event->key() == Qt::Key_F1 && on_help) {
     on_help();
     return;

@@ -83,6 +83,8 @@ const KeyName kKeys[] = {
     {"Delete", Qt::Key_Delete, ""},
     {"Home", Qt::Key_Home, ""},
     {"End", Qt::Key_End, ""},
+    {"PageUp", Qt::Key_PageUp, ""},
+    {"PageDown", Qt::Key_PageDown, ""},
     {"Space", Qt::Key_Space, " "},
     {"F1", Qt::Key_F1, ""},
 };
