@@ -40,13 +40,15 @@ struct Longitude {
   double per_day;
 };
 
-Longitude ecliptic_longitude(const OfDate& frame, const double position[3], const double velocity[3]) {
+Longitude ecliptic_longitude(const OfDate& frame, const double position[3],
+                             const double velocity[3]) {
   const double c = std::cos(frame.obliquity), s = std::sin(frame.obliquity);
   double x[2], y[2];
   for (int k = 0; k < 2; ++k) {
     const double* v = k == 0 ? position : velocity;
     double e[3];
-    for (int i = 0; i < 3; ++i) e[i] = frame.rbpn[i][0] * v[0] + frame.rbpn[i][1] * v[1] + frame.rbpn[i][2] * v[2];
+    for (int i = 0; i < 3; ++i)
+      e[i] = frame.rbpn[i][0] * v[0] + frame.rbpn[i][1] * v[1] + frame.rbpn[i][2] * v[2];
     x[k] = e[0];
     y[k] = e[1] * c + e[2] * s;
   }

@@ -1,9 +1,12 @@
 #include "almanac/koyomi.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <thread>
+
 #include "almanac/ephemeris.h"
 #include "almanac/sky_year.h"
-
-#include <cmath>
 
 // A month of the old calendar: from one new-moon day up to the day before the next.
 struct LunarMonth {
@@ -34,16 +37,24 @@ QDate shanichi(const QDate& equinox) {
 }  // namespace
 
 QString lunar_date_text(const KoyomiDay& day) {
-  return QString("%1%2月%3日").arg(day.leap_month ? "閏" : "").arg(day.lunar_month).arg(day.lunar_day);
+  return QString("%1%2月%3日")
+      .arg(day.leap_month ? "閏" : "")
+      .arg(day.lunar_month)
+      .arg(day.lunar_day);
 }
 
 QString moon_phase_name(MoonPhase phase) {
   switch (phase) {
-    case MoonPhase::New: return "新月";
-    case MoonPhase::FirstQuarter: return "上弦";
-    case MoonPhase::Full: return "満月";
-    case MoonPhase::LastQuarter: return "下弦";
-    case MoonPhase::None: break;
+    case MoonPhase::New:
+      return "新月";
+    case MoonPhase::FirstQuarter:
+      return "上弦";
+    case MoonPhase::Full:
+      return "満月";
+    case MoonPhase::LastQuarter:
+      return "下弦";
+    case MoonPhase::None:
+      break;
   }
   return {};
 }
@@ -61,6 +72,24 @@ const SkyYear& Almanac::sky(int year) {
   auto& slot = skies_[year];
   if (!slot) slot = std::make_unique<SkyYear>(compute_sky_year(year));
   return *slot;
+}
+
+void Almanac::prepare_years(int first, int last) {
+  std::vector<int> missing;
+  for (int year = first; year <= last; ++year)
+    if (!skies_.count(year)) missing.push_back(year);
+  if (missing.size() < 8) return;
+  std::vector<std::unique_ptr<SkyYear>> computed(missing.size());
+  std::atomic<size_t> next{0};
+  const auto work = [&] {
+    for (size_t i; (i = next++) < missing.size();)
+      computed[i] = std::make_unique<SkyYear>(compute_sky_year(missing[i]));
+  };
+  std::vector<std::thread> helpers(std::max(1u, std::thread::hardware_concurrency()) - 1);
+  for (std::thread& helper : helpers) helper = std::thread(work);
+  work();
+  for (std::thread& helper : helpers) helper.join();
+  for (size_t i = 0; i < missing.size(); ++i) skies_[missing[i]] = std::move(computed[i]);
 }
 
 // The months from the 11th month holding the 冬至 of year-1 up to the one holding
@@ -85,7 +114,8 @@ const std::vector<LunarMonth>& Almanac::winter_span(int year) {
 
   std::vector<LunarMonth> months;
   for (size_t i = 0; i + 1 < new_moons.size(); ++i)
-    if (new_moons[i] >= from && new_moons[i] < to) months.push_back({new_moons[i], new_moons[i + 1]});
+    if (new_moons[i] >= from && new_moons[i] < to)
+      months.push_back({new_moons[i], new_moons[i + 1]});
   bool leap_left = months.size() == 13;
   int number = 10;
   for (LunarMonth& m : months) {
@@ -149,6 +179,7 @@ std::vector<KoyomiDay> Almanac::days(const QDate& from, const QDate& to) {
   std::vector<KoyomiDay> out;
   if (!in_koyomi_range(from) || !in_koyomi_range(to) || to < from) return out;
   out.reserve(from.daysTo(to) + 1);
+  prepare_years(from.year() - 1, to.year() + 1);
   const LunarMonth* month = nullptr;
   for (QDate date = from; date <= to; date = date.addDays(1)) {
     if (!month || date >= month->end) month = &lunar_month_of(date);
@@ -161,7 +192,8 @@ std::vector<KoyomiDay> Almanac::days(const QDate& from, const QDate& to) {
     d.kanshi = kanshi_of(date);
     d.names = day_names(date);
     d.has_solar_term = false;
-    for (int k = 0; k < 24 && !d.has_solar_term; ++k) d.has_solar_term = sky(date.year()).terms[k] == date;
+    for (int k = 0; k < 24 && !d.has_solar_term; ++k)
+      d.has_solar_term = sky(date.year()).terms[k] == date;
     const double noon = jst_noon(date);
     d.moon_age = std::floor((noon - last_new_moon_before(noon)) * 10.0 + 0.5) / 10.0;
     for (const PhaseEvent& e : sky(date.year()).phases)

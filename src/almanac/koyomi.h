@@ -25,9 +25,9 @@ struct KoyomiDay {
   int lunar_month = 0;  // 1..12
   int lunar_day = 0;    // 1..30
   bool leap_month = false;
-  QString rokuyou;    // 大安 赤口 先勝 友引 先負 仏滅
-  QString kanshi;     // 甲子 … 癸亥
-  QStringList names;  // the solar term first, then the seasonal days (節分, 彼岸入り, …)
+  QString rokuyou;      // 大安 赤口 先勝 友引 先負 仏滅
+  QString kanshi;       // 甲子 … 癸亥
+  QStringList names;    // the solar term first, then the seasonal days (節分, 彼岸入り, …)
   double moon_age = 0;  // days since the last new moon at 12:00 JST, one decimal
   MoonPhase phase = MoonPhase::None;
   bool has_solar_term = false;
@@ -56,6 +56,8 @@ class Almanac {
 
  private:
   const SkyYear& sky(int year);
+  // Computes the missing years of a long range on every core at once.
+  void prepare_years(int first, int last);
   const std::vector<LunarMonth>& winter_span(int year);
   const LunarMonth& lunar_month_of(const QDate& date);
   double last_new_moon_before(double jd_ut);

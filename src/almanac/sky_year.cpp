@@ -1,9 +1,9 @@
 #include "almanac/sky_year.h"
 
-#include "almanac/ephemeris.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "almanac/ephemeris.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ double sun_guess(double degrees, double jan1_jd) {
   double t = jan1_jd + std::fmod(degrees - 280.0 + 720.0, 360.0) / kSunDegreesPerDay;
   for (int i = 0; i < 2; ++i) {
     const double d = t - 2451545.0, anomaly = (357.529 + 0.98560028 * d) * kRadians;
-    const double longitude = 280.466 + 0.98564736 * d + 1.915 * std::sin(anomaly) + 0.020 * std::sin(2 * anomaly);
+    const double longitude =
+        280.466 + 0.98564736 * d + 1.915 * std::sin(anomaly) + 0.020 * std::sin(2 * anomaly);
     t += std::remainder(degrees - longitude, 360.0) / kSunDegreesPerDay;
   }
   return t;
@@ -31,8 +32,8 @@ double phase_guess(double lunation, int quarter) {
   static const double sun_term[4] = {0.17241, 0.17172, 0.17302, 0.17172};
   const double sun_anomaly = (2.5534 + 29.10535670 * lunation) * kRadians;
   const double moon_anomaly = (201.5643 + 385.81693528 * lunation) * kRadians;
-  return kMeanNewMoonEpoch + kSynodicMonth * lunation - moon_term[quarter] * std::sin(moon_anomaly) +
-         sun_term[quarter] * std::sin(sun_anomaly);
+  return kMeanNewMoonEpoch + kSynodicMonth * lunation -
+         moon_term[quarter] * std::sin(moon_anomaly) + sun_term[quarter] * std::sin(sun_anomaly);
 }
 
 QDate sun_day(double degrees, double jan1_jd) {
@@ -42,9 +43,9 @@ QDate sun_day(double degrees, double jan1_jd) {
 }  // namespace
 
 const QString& solar_term_name(int k) {
-  static const QString names[24] = {
-      "春分", "清明", "穀雨", "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑", "白露",
-      "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄"};
+  static const QString names[24] = {"春分", "清明", "穀雨", "立夏", "小満", "芒種", "夏至", "小暑",
+                                    "大暑", "立秋", "処暑", "白露", "秋分", "寒露", "霜降", "立冬",
+                                    "小雪", "大雪", "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄"};
   return names[k];
 }
 

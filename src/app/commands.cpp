@@ -72,7 +72,8 @@ const QList<Command>& commands() {
        &print_postcards_command},
       {{"koyomi"},
        "[FROM [TO]]",
-       "旧暦・六曜・干支・二十四節気・雑節・月齢を一日一行で表示します（日付は YYYY-MM-DD、既定: 今日）",
+       "旧暦・六曜・干支・二十四節気・雑節・月齢を一日一行で表示します（日付は YYYY-MM-DD、既定: "
+       "今日）",
        {},
        0,
        2,

@@ -1,16 +1,17 @@
 #include "app/koyomi_command.h"
 
-#include "almanac/koyomi.h"
-
 #include <QDate>
 #include <cstdio>
+
+#include "almanac/koyomi.h"
 
 namespace {
 
 QDate koyomi_date_argument(const QString& text) {
   const QDate date = QDate::fromString(text, "yyyy-MM-dd");
   if (!date.isValid())
-    throw UsageError{QString("「%1」は日付ではありません。YYYY-MM-DD の形で指定してください。").arg(text)};
+    throw UsageError{
+        QString("「%1」は日付ではありません。YYYY-MM-DD の形で指定してください。").arg(text)};
   if (!in_koyomi_range(date))
     throw UsageError{QString("日付「%1」は範囲外です。%2年から%3年までの日付を指定してください。")
                          .arg(text)
@@ -21,8 +22,12 @@ QDate koyomi_date_argument(const QString& text) {
 
 // Date, 旧暦, 六曜, 干支, the day's names, moon age, moon phase; separated by tabs.
 QString koyomi_line(const KoyomiDay& day) {
-  return QStringList{day.date.toString("yyyy-MM-dd"), lunar_date_text(day), day.rokuyou, day.kanshi,
-                     day.names.join("、"), QString::number(day.moon_age, 'f', 1),
+  return QStringList{day.date.toString("yyyy-MM-dd"),
+                     lunar_date_text(day),
+                     day.rokuyou,
+                     day.kanshi,
+                     day.names.join("、"),
+                     QString::number(day.moon_age, 'f', 1),
                      moon_phase_name(day.phase)}
       .join('\t');
 }

@@ -33,8 +33,10 @@ inline GridPlace weekday_heading_place(int column, int grid_left, int grid_top) 
 // The same grid drawn larger, `scale_x` and `scale_y` times its pitch, for cells that hold
 // more than the day number; the headings keep their height above the first row.
 inline GridPlace month_cell_place(int cell, int grid_left, int grid_top, int scale_x, int scale_y) {
-  return {grid_left + kCellPitchX * scale_x * (cell % 7), grid_top + kCellPitchY * scale_y * (cell / 7),
-          kCellPitchX * scale_x - (kCellPitchX - kCellWidth), kCellPitchY * scale_y - (kCellPitchY - kCellHeight)};
+  return {grid_left + kCellPitchX * scale_x * (cell % 7),
+          grid_top + kCellPitchY * scale_y * (cell / 7),
+          kCellPitchX * scale_x - (kCellPitchX - kCellWidth),
+          kCellPitchY * scale_y - (kCellPitchY - kCellHeight)};
 }
 inline GridPlace weekday_heading_place(int column, int grid_left, int grid_top, int scale_x) {
   const GridPlace cell = month_cell_place(column, grid_left, grid_top, scale_x, 1);

@@ -13,11 +13,16 @@ constexpr int kKeyPageUp = 33, kKeyPageDown = 34, kKeyHome = 36;
 // A mark after the day number: the moon's phase, else a solar term.
 QString day_mark(const KoyomiDay& day) {
   switch (day.phase) {
-    case MoonPhase::New: return "●";
-    case MoonPhase::FirstQuarter: return "◐";
-    case MoonPhase::Full: return "○";
-    case MoonPhase::LastQuarter: return "◑";
-    case MoonPhase::None: break;
+    case MoonPhase::New:
+      return "●";
+    case MoonPhase::FirstQuarter:
+      return "◐";
+    case MoonPhase::Full:
+      return "○";
+    case MoonPhase::LastQuarter:
+      return "◑";
+    case MoonPhase::None:
+      break;
   }
   return day.has_solar_term ? "◆" : "";
 }
@@ -28,7 +33,8 @@ QString koyomi_cell_text(const KoyomiDay& day) {
   const QString mark = day_mark(day);
   const QString lunar =
       day.lunar_day == 1 ? lunar_date_text(day).chopped(1) : QString::number(day.lunar_day);
-  return QString::number(day.date.day()) + (mark.isEmpty() ? "" : " " + mark) + "\r\n" + day.rokuyou + "\r\n" + lunar;
+  return QString::number(day.date.day()) + (mark.isEmpty() ? "" : " " + mark) + "\r\n" +
+         day.rokuyou + "\r\n" + lunar;
 }
 
 QString koyomi_pointing_text(const KoyomiDay& day) {
@@ -49,7 +55,9 @@ void Koyomi::Form_Load() {
   caption = "こよみ";
   const QDate today = platform().today();
   const QDate shown(m.shown_year, m.shown_month, 1);
-  const QDate start = in_koyomi_range(shown) ? shown : in_koyomi_range(today) ? today : QDate(kFirstKoyomiYear, 1, 1);
+  const QDate start = in_koyomi_range(shown)   ? shown
+                      : in_koyomi_range(today) ? today
+                                               : QDate(kFirstKoyomiYear, 1, 1);
   k_year = start.year();
   k_month = start.month();
   c("Text1").text.clear();
@@ -108,7 +116,10 @@ void Koyomi::Label1_MouseMove(int index) {
 }
 
 void Koyomi::Form_KeyDown(int& key_code, int /*shift*/) {
-  const int button = key_code == kKeyPageUp ? 0 : key_code == kKeyPageDown ? 1 : key_code == kKeyHome ? 2 : -1;
+  const int button = key_code == kKeyPageUp     ? 0
+                     : key_code == kKeyPageDown ? 1
+                     : key_code == kKeyHome     ? 2
+                                                : -1;
   if (button < 0) return;
   Command3_Click(button);
   key_code = 0;

@@ -10,7 +10,9 @@ namespace {
 std::string iso(const QDate& d) { return d.toString("yyyy-MM-dd").toStdString(); }
 
 // The first of the day's names when it is a solar term.
-QString solar_term(const KoyomiDay& day) { return day.has_solar_term ? day.names.first() : QString(); }
+QString solar_term(const KoyomiDay& day) {
+  return day.has_solar_term ? day.names.first() : QString();
+}
 
 }  // namespace
 
@@ -21,16 +23,19 @@ TEST(Koyomi, EveryDayFrom1901To2100MatchesAnIndependentAstronomy) {
   QProcess node;
   node.start(TORIBE_NODE, {TORIBE_KOYOMI_REFERENCE_SCRIPT, TORIBE_ASTRONOMY_ENGINE});
   ASSERT_TRUE(node.waitForFinished(300000) && node.exitCode() == 0)
-      << "reference failed (the build installs the npm package astronomy-engine; is node installed?) "
+      << "reference failed (the build installs the npm package astronomy-engine; is node "
+         "installed?) "
       << node.readAllStandardError().toStdString();
-  const QStringList lines = QString::fromUtf8(node.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  const QStringList lines =
+      QString::fromUtf8(node.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
   const std::vector<KoyomiDay> days = koyomi_days(QDate(1901, 1, 1), QDate(2100, 12, 31));
   ASSERT_EQ(qsizetype(days.size()), lines.size());
 
   QSet<QDate> too_close;
   for (const QString& line : lines)
     if (line.contains('?'))
-      for (int d = -1; d <= 1; ++d) too_close << QDate::fromString(line.left(10), "yyyy-MM-dd").addDays(d);
+      for (int d = -1; d <= 1; ++d)
+        too_close << QDate::fromString(line.left(10), "yyyy-MM-dd").addDays(d);
   EXPECT_LE(too_close.size(), 30);
 
   int differences = 0;
@@ -42,9 +47,10 @@ TEST(Koyomi, EveryDayFrom1901To2100MatchesAnIndependentAstronomy) {
                       ref[2] == day.rokuyou && ref[4] == QString::number(day.moon_age, 'f', 1) &&
                       (too_close.contains(day.date) || ref[3] == solar_term(day));
     if (!same && ++differences <= 20)
-      ADD_FAILURE() << "expected " << lines[qsizetype(i)].toStdString() << "\nfound    " << iso(day.date) << " "
-                    << lunar_date_text(day).toStdString() << " " << day.rokuyou.toStdString() << " "
-                    << solar_term(day).toStdString() << " " << day.moon_age;
+      ADD_FAILURE() << "expected " << lines[qsizetype(i)].toStdString() << "\nfound    "
+                    << iso(day.date) << " " << lunar_date_text(day).toStdString() << " "
+                    << day.rokuyou.toStdString() << " " << solar_term(day).toStdString() << " "
+                    << day.moon_age;
   }
   EXPECT_EQ(differences, 0);
 }
@@ -67,7 +73,8 @@ TEST(Koyomi, WorkedDaysSeasonalDaysPhasesAndTheRangeEnds) {
       {{2026, 2, 17}, "1月1日", "先勝", "", "", MoonPhase::New},
       {{1985, 2, 20}, "1月1日", "先勝", "", "", MoonPhase::New},
       {{2026, 2, 3}, "12月16日", "先負", "", "節分", MoonPhase::None},
-      {{2026, 3, 15}, "1月27日", "先負", "戊子", "社日", MoonPhase::None},  // 春分 on a 癸 day: the earlier 戊
+      {{2026, 3, 15}, "1月27日", "先負", "戊子", "社日", MoonPhase::None},  // 春分 on a 癸 day: the
+                                                                            // earlier 戊
       {{2026, 3, 17}, "1月29日", "大安", "", "彼岸入り", MoonPhase::None},
       {{2026, 4, 17}, "3月1日", "先負", "", "土用の入り", MoonPhase::New},
       {{2026, 5, 2}, "3月16日", "赤口", "", "八十八夜", MoonPhase::Full},
