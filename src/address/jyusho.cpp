@@ -56,6 +56,9 @@ void Jyusho::Form_Load() {
   for (const char* name : {"Command2", "Command4", "Command5", "Command6"}) c(name).enabled = true;
   c("List1").visible = false;
   read_dat();
+  if (const std::optional<OpenAt> at = m_.take_open_at(name()); at && at->record >= 0 &&
+      at->record < adr_cnt)
+    adr_cur = at->record + 1;
   disp_data();
   centre(4);
 }

@@ -26,7 +26,10 @@ std::unique_ptr<Program> module1_main(Platform& platform) {
 
   program->main_window = std::make_unique<Toribe>(
       m, platform,
-      [&m, &platform](const QString& name) { return make_tool_window(name, m, platform); });
+      [&m, &platform, p = program.get()](const QString& name) {
+        return make_tool_window(name, m, platform, p->main_window.get());
+      });
   platform.show_main(*program->main_window);
+  program->main_window->tell_days_ahead();
   return program;
 }

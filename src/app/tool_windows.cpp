@@ -8,12 +8,14 @@
 #include "calculator/calc_form.h"
 #include "cards/meishi.h"
 #include "gifts/zouto.h"
+#include "kensaku/kensaku.h"
 #include "koyomi/koyomi.h"
 #include "ledger/kozukai.h"
 #include "tools/dice.h"
 #include "tools/nengou.h"
 #include "tools/numbers.h"
 #include "tools/time_calc.h"
+#include "toribe/toribe.h"
 
 namespace {
 
@@ -50,14 +52,19 @@ const ToolWindow kToolWindows[] = {
 
 }  // namespace
 
-std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, Platform& platform) {
+std::unique_ptr<Form> make_tool_window(const QString& window_name, Module1& m, Platform& platform,
+                                       Toribe* main_window) {
+  if (window_name == "Kensaku")
+    return std::make_unique<Kensaku>(m, platform, [main_window](const SearchRecord& record) {
+      if (main_window) main_window->show_found(record);
+    });
   for (const ToolWindow& window : kToolWindows)
     if (window_name == window.name) return window.make(m, platform);
   return nullptr;
 }
 
 QStringList tool_window_names() {
-  QStringList names;
+  QStringList names{"Kensaku"};
   for (const ToolWindow& window : kToolWindows) names << window.name;
   return names;
 }

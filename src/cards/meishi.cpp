@@ -51,6 +51,8 @@ void Meishi::Form_Load() {
   set_editable(false);
   read_dat();
   card_cur = 0;
+  if (const std::optional<OpenAt> at = m_.take_open_at(name()); at && at->record < card_cnt)
+    card_cur = std::max(at->record, 0);
   if (!has_data) dat_dum();
   dosp_dat();
 }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -56,6 +57,12 @@ class Platform {
   virtual void show_help() = 0;
   // Ends the program.
   virtual void quit() = 0;
+  // A desktop notification with the program's icon; choosing it brings the main
+  // window to the front. Without a notification service nothing is shown.
+  virtual void notify(const QString& title, const QStringList& lines) {
+    (void)title;
+    (void)lines;
+  }
 
   // Shows the pages in the print preview, from which they are printed or saved as PDF.
   virtual void print_preview(const PaperDocument& document) = 0;

@@ -60,6 +60,12 @@ struct AnswerQueues {
   }
 };
 
+struct ShownNotice {
+  QString title;
+  QString body;  // the lines joined by CR LF
+  bool checked = false;
+};
+
 class ScriptedPlatform : public Platform {
  public:
   ScriptedPlatform();
@@ -72,6 +78,7 @@ class ScriptedPlatform : public Platform {
   bool quit_called = false;
   AnswerQueues answers;
   std::vector<ShownMessage> shown;
+  std::vector<ShownNotice> notices;
   // The first problem met while answering (a box with no queued answer).
   QString fault;
   // When set, answers a box that finds the queue empty (the monkey run answers at random).
@@ -110,6 +117,9 @@ class ScriptedPlatform : public Platform {
   void show_main(Form& form) override;
   void show_help() override { ++help_shown; }
   void quit() override { quit_called = true; }
+  void notify(const QString& title, const QStringList& lines) override {
+    notices.push_back({title, lines.join("\r\n")});
+  }
 
   // The print previews shown, oldest first; a scenario marks those it checked.
   struct Printed {

@@ -34,6 +34,14 @@ void Zouto::Form_Load() {
   disp_calen();
   date_text = gift_date_text(today.year(), today.month(), today.day());
   c("Label7").text = date_text;
+  if (const std::optional<OpenAt> at = m_.take_open_at(name())) {
+    if (at->date.isValid()) {
+      z_year = qint16(gift_year_in_range(at->date.year(), today));
+      z_month = qint16(at->date.month());
+      disp_calen();
+    }
+    Command2_Click(at->view);
+  }
   centre(4);
 }
 

@@ -7,6 +7,7 @@
 #include "core/form.h"
 #include "core/record_form.h"
 #include "gifts/zouto_file.h"
+#include "settings/module1.h"
 
 // Button colours say what can be used.
 inline constexpr Rgb kUsableButton{0, 0, 255};
@@ -20,7 +21,7 @@ enum class GiftList { Given = 0, Received = 1 };
 
 class Zouto : public Form {
  public:
-  explicit Zouto(Platform& platform);
+  Zouto(Module1& m, Platform& platform);
 
   void Form_Load();
   void read_dat();
@@ -59,4 +60,5 @@ class Zouto : public Form {
   // Enables "データ登録" once both boxes hold something.
   void check_ready();
   void mark_cell(int cell);
+  Module1& m_;
 };

@@ -34,7 +34,7 @@ const ButtonEntry kButtons[] = {
 
 }  // namespace
 
-Zouto::Zouto(Platform& platform) : Form("Zouto", platform) {
+Zouto::Zouto(Module1& m, Platform& platform) : Form("Zouto", platform), m_(m) {
   create_controls();
   std::vector<RouteOf<Zouto>> routes{
       {Event::Load, {}, &Zouto::Form_Load},

@@ -157,6 +157,10 @@ void Kozukai::Form_Load() {
   const YearMonth shown = koz_setting_month(m_.ini_koz, platform().today());
   koz_year = shown.year;
   koz_month = shown.month;
+  if (const std::optional<OpenAt> at = m_.take_open_at(name()); at && at->date.isValid()) {
+    koz_year = at->date.year();
+    koz_month = at->date.month();
+  }
   read_dat();
   show_listing(KozKind::Shisyutu, KozTerm::Month);
   if (nodata_flg) c("Text3").text = "データが登録されていません。";

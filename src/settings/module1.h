@@ -3,8 +3,20 @@
 // The program's public variables: the settings lines and what they mean, and the
 // open flags of the tool windows. One instance lives for the whole run and is
 // handed to every window that reads or writes it.
+#include <QDate>
 #include <QString>
 #include <array>
+#include <optional>
+#include <utility>
+
+// Where the next tool window opens, when the search chose the place: the window's
+// name and its record (from 0), or its day and list (gifts: 0 given, 1 received).
+struct OpenAt {
+  QString window;
+  int record = -1;
+  QDate date;
+  int view = 0;
+};
 
 struct Module1 {
   // Settings file lines, in file order.
@@ -25,4 +37,11 @@ struct Module1 {
   qint16 flg_calc = 0, flg_kansan = 0, flg_syuuki = 0;
   qint16 flg_meisi = 0, flg_kozu = 0, flg_jyu = 0, flg_nengou = 0, flg_bas = 0;
   qint16 flg_numbers = 0, flg_zouto = 0, flg_dice = 0, flg_timecal = 0;
+
+  OpenAt open_at;
+  // The place left for this window, taken once; nothing when none was left for it.
+  std::optional<OpenAt> take_open_at(const QString& window) {
+    if (open_at.window != window) return std::nullopt;
+    return std::exchange(open_at, OpenAt{});
+  }
 };

@@ -38,6 +38,7 @@ bool read_ini(Module1& m, const QString& path) {
 namespace {
 
 const QString kLawKey = QStringLiteral("TORIBE1 =");
+const QString kNoticeKey = QStringLiteral("TORIBE2 =");
 
 }  // namespace
 
@@ -47,6 +48,13 @@ bool law_option(const Module1& m) {
 }
 
 void set_law_option(Module1& m, bool on) { m.ini_tor[0] = kLawKey + (on ? " 1" : " "); }
+
+bool notice_option(const Module1& m) {
+  const QString& line = m.ini_tor[1];
+  return !(line.startsWith(kNoticeKey) && line.mid(kNoticeKey.size()).trimmed() == "0");
+}
+
+void set_notice_option(Module1& m, bool on) { m.ini_tor[1] = kNoticeKey + (on ? " " : " 0"); }
 
 void parse_token_string(Module1& m) {
   m.base_year = 1996;

@@ -31,6 +31,11 @@ QString rebuild_token_string(const QString& prefix, int base_year, const QString
 // read, and switching it off gives back the line's own key text.
 bool law_option(const Module1& m);
 void set_law_option(Module1& m, bool on);
+// The option "予定を通知" (the reminder of the days ahead) lives in the reserved
+// line 5: on unless the line reads "TORIBE2 = 0", so a file of the earlier version
+// keeps it on; switched on, the line is its own key text again.
+bool notice_option(const Module1& m);
+void set_notice_option(Module1& m, bool on);
 // Writes the twelve lines. False when the file could not be written.
 bool write_ini(const Module1& m, const QString& path);
 // write_ini, telling the user in a message box when it fails.

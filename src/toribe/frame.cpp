@@ -60,6 +60,8 @@ void Toribe::Form_Load() {
   set_caption();
   c("mnu_delmemo").checked = m.memo_del == 1;
   c("mnu_law").checked = law_option(m);
+  c("mnu_notice").checked = notice_option(m);
+  notice_date = today;
   read_memo();
   memo_refresh();
   m.load_flag = "0";
@@ -91,6 +93,7 @@ void Toribe::Form_MouseMove() {
 void Toribe::Timer1_Timer() {
   const QTime time = platform().now().time();
   c("Label4").text = time.toString("HH:mm:ss");
+  if (platform().today() != notice_date) tell_days_ahead();
   if (jihou != 1) return;
   if (time.second() == 0 && jihou_done == 0) {
     platform().beep();

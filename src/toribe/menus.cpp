@@ -113,10 +113,12 @@ const MenuLine kMenuBar[] = {
     {"mnu_make_dat", "mnuusr_menol", "ﾕｰｻﾞｰ記念日の設定(&K)", &Toribe::mnuusr_menol_Click},
     {"mnu_make_dat", "del_ukinen", "ﾕｰｻﾞｰ記念日の削除(&E)", &Toribe::del_ukinen_Click},
     {"mnu_make_dat", "memo_all", "登録済みメモ削除(&D)", &Toribe::memo_all_Click},
+    {"mnu_make_dat", "mnu_kensaku", "すべてのデータを検索(&S)", &Toribe::mnu_kensaku_Click},
     {"", "mnukankyou", "オプション(&O)", kSubmenu},
     {"mnukankyou", "mnu_delmemo", "メモの自動削除", &Toribe::mnu_delmemo_Click},
     {"mnukankyou", "mnujihou", "１分毎時報を鳴らす", &Toribe::mnujihou_Click},
     {"mnukankyou", "mnu_law", "現行の祝日法", &Toribe::mnu_law_Click},
+    {"mnukankyou", "mnu_notice", "予定を通知", &Toribe::mnu_notice_Click},
     {"", "mnuhelp", "ヘルプ(&H)", kSubmenu},
     {"mnuhelp", "mnuver", "バージョン情報(&A)", opens("frmAbout")},
     {"mnuhelp", "mnuhow_to", "使い方(&M)", &Toribe::mnuhow_to_Click},
@@ -174,6 +176,7 @@ void Toribe::create_menus() {
     control.parent = line.parent;
     control.text = line.caption;
   }
+  c("mnu_kensaku").shortcut = "Ctrl+F";
   for (int i = 1; i <= int(std::size(kToolbar)); ++i) {
     Control& button = add(Kind::ToolButton, "Toolbar1", i);
     button.tooltip = kToolbar[i - 1].tooltip;

@@ -9,6 +9,7 @@
 
 #include "calendar/day_tables.h"
 #include "core/form.h"
+#include "search/search_records.h"
 #include "settings/module1.h"
 #include "toribe/exchange_menu.h"
 
@@ -45,6 +46,17 @@ class Toribe : public Form {
   void mnu_print_cal_Click();
   void mnu_print_label_Click();
   void mnu_print_card_Click();
+
+  // The search over every data file, and the place of the result chosen there:
+  // the day of a memo, anniversary or holiday on the grid as when pointed at,
+  // or the tool window that holds the record.
+  void mnu_kensaku_Click();
+  void show_found(const SearchRecord& record);
+  // The reminder of today and the next two days as a desktop notification, sent
+  // at start and whenever the clock passes midnight; the option "予定を通知".
+  void tell_days_ahead();
+  void mnu_notice_Click();
+  QDate notice_date;  // the day the reminder last looked at
 
   // Month grid and navigation.
   void disp_calen();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -78,6 +79,7 @@ void FormWindow::build() {
       QAction* action = menus.value(control.parent)->addAction(control.text);
       const QString ref = control.ref();
       action->setObjectName(ref);
+      if (!control.shortcut.isEmpty()) action->setShortcut(QKeySequence(control.shortcut));
       actions_[ref] = action;
       action_of_[&control] = action;
       refs_[action] = ref;

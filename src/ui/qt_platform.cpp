@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/desktop_notices.h"
 #include "ui/font_config_reader.h"
 #include "ui/help_window.h"
 #include "ui/japanese.h"
@@ -169,6 +170,7 @@ void QtPlatform::show_modal(Form& form) {
 }
 
 void QtPlatform::show_main(Form& form) {
+  main_name_ = form.name();
   form.show();
   // A window copies the description as it is built: only one shown before needs a refresh.
   const bool shown_before = windows_.find(form.name()) != nullptr;
@@ -193,3 +195,15 @@ void QtPlatform::show_help() {
 // exit() rather than quit(): quit() asks every window to close, and the main
 // window's close asks its question again.
 void QtPlatform::quit() { QApplication::exit(0); }
+
+void QtPlatform::notify(const QString& title, const QStringList& lines) {
+  if (!notices_)
+    notices_ = std::make_unique<DesktopNotices>([this] {
+      if (FormWindow* main = windows_.find(main_name_)) {
+        main->showNormal();
+        main->raise();
+        main->activateWindow();
+      }
+    });
+  notices_->send(title, lines);
+}

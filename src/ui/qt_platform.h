@@ -8,6 +8,7 @@
 #include "ui/form_window.h"
 
 class QTimer;
+class DesktopNotices;
 
 class QtPlatform : public Platform {
  public:
@@ -31,6 +32,7 @@ class QtPlatform : public Platform {
   void show_main(Form& form) override;
   void show_help() override;
   void quit() override;
+  void notify(const QString& title, const QStringList& lines) override;
   // In print_preview.cpp.
   void print_preview(const PaperDocument& document) override;
   std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
@@ -44,4 +46,6 @@ class QtPlatform : public Platform {
   QMap<int, QTimer*> timers_;
   int next_timer_ = 1;
   std::unique_ptr<QWidget> help_;
+  std::unique_ptr<DesktopNotices> notices_;
+  QString main_name_;  // the main window, brought to the front by a chosen notification
 };

@@ -41,7 +41,8 @@ class ZoutoForm : public ::testing::Test {
   QTemporaryDir dir;
   QString old_folder;
   ScriptedPlatform platform;
-  Zouto form{platform};
+  Module1 m;
+  Zouto form{m, platform};
 };
 
 TEST_F(ZoutoForm, FiveHundredInEitherListStopsAddingToBoth) {

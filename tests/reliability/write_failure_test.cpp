@@ -254,7 +254,7 @@ const Writer kWriters[] = {
     {"Gifts", "ZOUTOU.ZOU",
      [](Rig& r) {
        ASSERT_TRUE(write_lines(kZoutouFile, {"2003年5月1日  旧", kGiftSeparator}));
-       r.tool<Zouto>();
+       r.tool<Zouto>(r.m);
      },
      [](Rig& r) {
        r.click("Command4");

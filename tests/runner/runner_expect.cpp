@@ -19,6 +19,20 @@ QString Runner::expect(const std::vector<Word>& w, const Command& command) {
                                                            : "message box " + quoted(shown.text)));
     return {};
   }
+  if (what == "no" && arg(2) == "notice") {
+    for (const ShownNotice& notice : platform_->notices)
+      if (!notice.checked) return fail("no unchecked notice", "notice " + quoted(notice.body));
+    return {};
+  }
+  if (what == "notice" && w.size() == 3 && w[2].quoted) {
+    for (ShownNotice& notice : platform_->notices)
+      if (!notice.checked) {
+        notice.checked = true;
+        return notice.body == w[2].text ? QString()
+                                        : fail("notice " + quoted(w[2].text), quoted(notice.body));
+      }
+    return fail("notice " + quoted(w[2].text), "no notice");
+  }
   if (what == "message" && w.size() >= 3 && w[2].quoted) return expect_box(false, w);
   if (what == "input" && w.size() >= 3 && w[2].quoted) return expect_box(true, w);
   if (what == "chooser" && w.size() == 3 && w[2].quoted) {
