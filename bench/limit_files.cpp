@@ -7,8 +7,8 @@
 #include "calendar/user_day_files.h"
 #include "cards/meishi_file.h"
 #include "core/text_file.h"
-#include "gifts/zouto_record.h"
 #include "gifts/zouto_file.h"
+#include "gifts/zouto_record.h"
 #include "ledger/kozukai_file.h"
 #include "memo/memo_file.h"
 #include "settings/settings.h"
@@ -59,9 +59,10 @@ void write_ledger(const QString& folder) {
     KozTables tables;
     for (int i = 0; i < 1100; ++i) {
       const bool income = i < 100;
-      const QString item = income ? QString("お小遣い%1").arg(i) : QString("昼食　ラーメン%1").arg(i);
-      const KozLine line = koz_line(build_koz_record(income, year, 1 + i % 12, 1 + i % 28,
-                                                     QString::number(100 + i), item));
+      const QString item =
+          income ? QString("お小遣い%1").arg(i) : QString("昼食　ラーメン%1").arg(i);
+      const KozLine line = koz_line(
+          build_koz_record(income, year, 1 + i % 12, 1 + i % 28, QString::number(100 + i), item));
       (income ? tables.nyukin : tables.shisyutu).push_back(line);
     }
     write_koz_file(QDir(folder).filePath(koz_file_name(year)), tables);

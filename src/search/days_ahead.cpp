@@ -10,8 +10,10 @@ namespace {
 const char* const kWeekdays[7] = {"月", "火", "水", "木", "金", "土", "日"};
 
 QString line(const QDate& date, const QString& kind, const QString& text) {
-  const QString day = QString("%1月%2日（%3）").arg(date.month()).arg(date.day()).arg(
-      QString::fromUtf8(kWeekdays[date.dayOfWeek() - 1]));
+  const QString day = QString("%1月%2日（%3）")
+                          .arg(date.month())
+                          .arg(date.day())
+                          .arg(QString::fromUtf8(kWeekdays[date.dayOfWeek() - 1]));
   return day + QChar(0x3000) + kind + (text.isEmpty() ? QString() : QChar(0x3000) + text);
 }
 

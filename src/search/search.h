@@ -15,9 +15,9 @@ inline constexpr int kResultLimit = 500;
 inline constexpr int kResultCells = 76;
 
 struct SearchResults {
-  int total = 0;                 // every matching record
-  std::vector<int> shown;        // the first kResultLimit of them, as indexes into the records
-  QStringList lines;             // one per shown result
+  int total = 0;           // every matching record
+  std::vector<int> shown;  // the first kResultLimit of them, as indexes into the records
+  QStringList lines;       // one per shown result
 };
 
 // An empty query (or one of blanks only) finds nothing.

@@ -9,8 +9,8 @@
 #include "cards/meishi_file.h"
 #include "core/dates.h"
 #include "core/text_file.h"
-#include "gifts/zouto_record.h"
 #include "gifts/zouto_file.h"
+#include "gifts/zouto_record.h"
 #include "ledger/kozukai_file.h"
 #include "memo/memo_file.h"
 #include "search/folding.h"
@@ -53,8 +53,8 @@ void add_holidays(Records& out, int year, bool law) {
   dat_set(syuku_dat, gyouji_dat);
   for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
     QStringList texts;
-    for (const QString& text : {national_holiday_name(date, law, syuku_dat),
-                                observance_text(date, gyouji_dat)})
+    for (const QString& text :
+         {national_holiday_name(date, law, syuku_dat), observance_text(date, gyouji_dat)})
       if (!text.isEmpty()) texts << text;
     if (!texts.isEmpty()) out.push_back(search_record(Source::Holiday, date, texts));
   }
@@ -117,13 +117,20 @@ void add_gifts(Records& out) {
 
 QString source_name(Source source) {
   switch (source) {
-    case Source::Memo: return "メモ";
-    case Source::Anniversary: return "記念日";
-    case Source::Holiday: return "祝日";
-    case Source::Ledger: return "こづかい帳";
-    case Source::Card: return "名刺";
-    case Source::Address: return "住所録";
-    case Source::Gift: return "贈答";
+    case Source::Memo:
+      return "メモ";
+    case Source::Anniversary:
+      return "記念日";
+    case Source::Holiday:
+      return "祝日";
+    case Source::Ledger:
+      return "こづかい帳";
+    case Source::Card:
+      return "名刺";
+    case Source::Address:
+      return "住所録";
+    case Source::Gift:
+      return "贈答";
   }
   return {};
 }
