@@ -25,7 +25,7 @@ QString national_holiday_name(const QDate& date, bool law, SyukuTable& syuku_dat
   const QString key = month_day(date);
   for (int slot = 0, end = used_end(syuku_dat); slot < end; ++slot) {
     const QString& entry = syuku_dat[slot];
-    bool match = entry.left(4) == key;
+    bool match = QStringView(entry).left(4) == key;
     if (year >= 2000 && (slot == kSeijinSlot || slot == kTaiikuSlot))
       match = date.month() == (slot == kSeijinSlot ? 1 : 10) && is_second_monday(date);
     if (match) name = entry.mid(4);
@@ -37,6 +37,6 @@ QString observance_text(const QDate& date, const GyoujiTable& gyouji_dat) {
   QString text;
   const QString key = month_day(date);
   for (int slot = 0, end = used_end(gyouji_dat); slot < end; ++slot)
-    if (gyouji_dat[slot].left(4) == key) text = gyouji_dat[slot].mid(4);
+    if (QStringView(gyouji_dat[slot]).left(4) == key) text = gyouji_dat[slot].mid(4);
   return text;
 }
