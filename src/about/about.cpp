@@ -10,15 +10,15 @@ const char* const kWelcome = "何でもあるトリベへようこそ！！";
 
 QString version_text(int major, int minor) { return QString("Ver.%1.%2").arg(major).arg(minor); }
 
-frmAbout::frmAbout(Platform& platform) : Form("frmAbout", platform) {
+FrmAbout::FrmAbout(Platform& platform) : Form("frmAbout", platform) {
   create_controls();
-  set_routes<frmAbout>({
-      {Event::Load, {}, &frmAbout::Form_Load},
-      {Event::Click, "cmdOK", &frmAbout::cmdOK_Click},
+  set_routes<FrmAbout>({
+      {Event::Load, {}, &FrmAbout::Form_Load},
+      {Event::Click, "cmdOK", &FrmAbout::cmdOK_Click},
   });
 }
 
-void frmAbout::create_controls() {
+void FrmAbout::create_controls() {
   frame_borderless(5700, 3420, {0, 0, 128});
   place(add(Kind::Image, "picIcon"), 300, 300, 480, 480).picture = ":/toolbar/24@2x.png";
   Control& title = place(add(Kind::Label, "lblTitle"), 1080, 240, 4320, 480);
@@ -30,7 +30,7 @@ void frmAbout::create_controls() {
   place(add(Kind::Button, "cmdOK"), 4200, 2700, 1215, 420).text = "OK";
 }
 
-void frmAbout::Form_Load() {
+void FrmAbout::Form_Load() {
   caption = QString(kProductName) + "のﾊﾞｰｼﾞｮﾝ情報";
   c("lblVersion").text = version_text(TORIBE_VERSION_MAJOR, TORIBE_VERSION_MINOR);
   c("lblTitle").text = "ト リ ベ";
@@ -40,4 +40,4 @@ void frmAbout::Form_Load() {
   centre(4);
 }
 
-void frmAbout::cmdOK_Click() { unload(); }
+void FrmAbout::cmdOK_Click() { unload(); }

@@ -6,9 +6,9 @@
 // "Ver." with the build's major and minor version: 1.52 -> "Ver.1.52".
 QString version_text(int major, int minor);
 
-class frmAbout : public Form {
+class FrmAbout : public Form {
  public:
-  explicit frmAbout(Platform& platform);
+  explicit FrmAbout(Platform& platform);
 
   void Form_Load();
   void cmdOK_Click();

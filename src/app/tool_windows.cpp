@@ -36,10 +36,10 @@ struct ToolWindow {
 // clang-format off
 const ToolWindow kToolWindows[] = {
     {"TimeCalc", make<TimeCalc>},
-    {"nengou", make<nengou>},
-    {"number", make<number>},
+    {"nengou", make<Nengou>},
+    {"number", make<Number>},
     {"Dice", make<Dice>},
-    {"frmAbout", make<frmAbout>},
+    {"frmAbout", make<FrmAbout>},
     {"Meishi", make<Meishi>},
     {"Baseball", make<Baseball>},
     {"jyusho", make<Jyusho>},

@@ -4,7 +4,7 @@
 
 #include "core/platform.h"
 #include "settings/settings.h"
-#include "tools/era_table.h"
+#include "tools/nengou_eras.h"
 
 namespace {
 
@@ -14,18 +14,18 @@ constexpr int kLastShownYear = 2188;
 
 }  // namespace
 
-nengou::nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {
+Nengou::Nengou(Module1& m, Platform& platform) : Form("nengou", platform), m_(m) {
   create_controls();
-  set_routes<nengou>({
-      {Event::Load, {}, &nengou::Form_Load},
-      {Event::Change, "HScroll1", &nengou::HScroll1_Change},
-      {Event::Change, "HScroll2", &nengou::HScroll2_Change},
-      {Event::Click, "Option1", &nengou::Option1_Click},
-      {Event::Click, "Command1", &nengou::Command1_Click},
+  set_routes<Nengou>({
+      {Event::Load, {}, &Nengou::Form_Load},
+      {Event::Change, "HScroll1", &Nengou::HScroll1_Change},
+      {Event::Change, "HScroll2", &Nengou::HScroll2_Change},
+      {Event::Click, "Option1", &Nengou::Option1_Click},
+      {Event::Click, "Command1", &Nengou::Command1_Click},
   });
 }
 
-void nengou::create_controls() {
+void Nengou::create_controls() {
   frame_borderless(3900, 3380, {0, 0, 128});
   Control& title = place(add(Kind::Label, "Label1"), 240, 150, 2100, 360);
   title.text = "年号変換";
@@ -62,7 +62,7 @@ void nengou::create_controls() {
 
 // Four buttons as the window always had them; five share the same row when
 // 令和 is shown.
-void nengou::place_eras() {
+void Nengou::place_eras() {
   eras_ = law_option(m_) ? kLawEraCount : kEraCount;
   const int pitch = eras_ == kEraCount ? 870 : 690;
   const int width = eras_ == kEraCount ? 840 : 660;
@@ -72,7 +72,7 @@ void nengou::place_eras() {
   }
 }
 
-void nengou::Form_Load() {
+void Nengou::Form_Load() {
   width = 3900;
   height = 3380;
   place_eras();
@@ -83,14 +83,14 @@ void nengou::Form_Load() {
   centre(4);
 }
 
-void nengou::HScroll1_Change() {
+void Nengou::HScroll1_Change() {
   const int year = c("HScroll1").value;
   if (year > kLastShownYear) return;
   c("Text1").text = QString::number(year);
   henkan1();
 }
 
-void nengou::henkan1() {
+void Nengou::henkan1() {
   const int year = c("HScroll1").value;
   const int era = era_of_year(year, eras_);
   c("Text3").text = kEras[era].name;
@@ -101,18 +101,18 @@ void nengou::henkan1() {
   show_age();
 }
 
-void nengou::HScroll2_Change() {
+void Nengou::HScroll2_Change() {
   c("Text2").text = QString::number(c("HScroll2").value);
   henkan2();
 }
 
-void nengou::Option1_Click(int index) {
+void Nengou::Option1_Click(int index) {
   if (index < 0 || index >= eras_) return;
   era_type = qint16(index);
   henkan2();
 }
 
-void nengou::henkan2() {
+void Nengou::henkan2() {
   // 令和 200 lies past the year bar's end: the era year stops at the last year shown.
   const int year = std::min(western_year(era_type, c("HScroll2").value), kLastShownYear);
   c("Text3").text = kEras[era_type].name;
@@ -122,12 +122,12 @@ void nengou::henkan2() {
   HScroll1_Change();
 }
 
-void nengou::show_age() {
+void Nengou::show_age() {
   const int age = platform().today().year() - c("Text1").text.toInt();
   c("Text4").text = QString::number(age) + "歳";
 }
 
-void nengou::Command1_Click() {
+void Nengou::Command1_Click() {
   m_.flg_nengou = 0;
   unload();
 }

@@ -5,9 +5,9 @@
 #include "core/form.h"
 #include "settings/module1.h"
 
-class nengou : public Form {
+class Nengou : public Form {
  public:
-  nengou(Module1& m, Platform& platform);
+  Nengou(Module1& m, Platform& platform);
 
   void Form_Load();
   void henkan1();

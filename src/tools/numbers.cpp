@@ -14,22 +14,22 @@ QString stop_button(int k) { return QString("Command%1").arg(k); }
 
 }  // namespace
 
-number::number(Module1& m, Platform& platform) : Form("number", platform), m_(m) {
+Number::Number(Module1& m, Platform& platform) : Form("number", platform), m_(m) {
   create_controls();
-  set_routes<number>({
-      {Event::Load, {}, &number::Form_Load},
-      {Event::QueryUnload, {}, &number::Command5_Click},  // the close box ends the game too
-      {Event::Click, "Command1", [](number& f, Event&) { f.Command_Click(1); }},
-      {Event::Click, "Command2", [](number& f, Event&) { f.Command_Click(2); }},
-      {Event::Click, "Command3", [](number& f, Event&) { f.Command_Click(3); }},
-      {Event::Click, "Command4", &number::Command4_Click},
-      {Event::Click, "Command5", &number::Command5_Click},
+  set_routes<Number>({
+      {Event::Load, {}, &Number::Form_Load},
+      {Event::QueryUnload, {}, &Number::Command5_Click},  // the close box ends the game too
+      {Event::Click, "Command1", [](Number& f, Event&) { f.Command_Click(1); }},
+      {Event::Click, "Command2", [](Number& f, Event&) { f.Command_Click(2); }},
+      {Event::Click, "Command3", [](Number& f, Event&) { f.Command_Click(3); }},
+      {Event::Click, "Command4", &Number::Command4_Click},
+      {Event::Click, "Command5", &Number::Command5_Click},
   });
 }
 
-number::~number() { stop_timers(); }
+Number::~Number() { stop_timers(); }
 
-void number::create_controls() {
+void Number::create_controls() {
   caption = "ナンバーズ大予想";
   Control& motto = place(add(Kind::Label, "Label1"), 360, 120, 3255, 360);
   motto.font = {"ＭＳ 明朝", 12, true};
@@ -50,7 +50,7 @@ void number::create_controls() {
   place(add(Kind::TextBox, "Text5"), 360, 2700, 3255, 360).locked = true;
 }
 
-void number::Form_Load() {
+void Number::Form_Load() {
   stop_timers();
   spin = {};
   pick = {};
@@ -67,13 +67,13 @@ void number::Form_Load() {
   centre(4);
 }
 
-bool number::spinning() const {
+bool Number::spinning() const {
   for (int k = 1; k <= kPlaces; ++k)
     if (c(stop_button(k)).text != kStill) return true;
   return false;
 }
 
-void number::Command4_Click() {
+void Number::Command4_Click() {
   if (spinning()) return;
   for (int k = 1; k <= kPlaces; ++k) c(stop_button(k)).text = kSpinning;
   set_focus("Command1");
@@ -84,13 +84,13 @@ void number::Command4_Click() {
   c("Text5").text = "今回は当たりますように！！";
 }
 
-void number::Timer_Timer(int k) {
+void Number::Timer_Timer(int k) {
   qint16& counter = spin[k - 1];
   c(digit_box(k)).text = QString::number(counter);
   counter = qint16(counter == 9 ? 0 : counter + 1);
 }
 
-void number::Command_Click(int k) {
+void Number::Command_Click(int k) {
   Control& button = c(stop_button(k));
   if (button.text != kSpinning) return;
   platform().stop_timer(timer_[k - 1]);
@@ -103,7 +103,7 @@ void number::Command_Click(int k) {
   if (!spinning()) rec_dat();
 }
 
-void number::rec_dat() {
+void Number::rec_dat() {
   if (round_no != kRounds) return;
   int digits[kPlaces];
   for (int place = 0; place < kPlaces; ++place) digits[place] = most_frequent_digit(pick, place);
@@ -114,12 +114,12 @@ void number::rec_dat() {
   c("Text5").text = "今回の当たりはこれだ？？";
 }
 
-void number::Command5_Click() {
+void Number::Command5_Click() {
   m_.flg_numbers = 0;
   unload();
 }
 
-void number::stop_timers() {
+void Number::stop_timers() {
   for (int& id : timer_)
     if (id) {
       platform().stop_timer(id);
@@ -127,4 +127,4 @@ void number::stop_timers() {
     }
 }
 
-void number::on_unload() { stop_timers(); }
+void Number::on_unload() { stop_timers(); }

@@ -5,10 +5,10 @@
 #include "settings/module1.h"
 #include "tools/numbers_tally.h"
 
-class number : public Form {
+class Number : public Form {
  public:
-  number(Module1& m, Platform& platform);
-  ~number() override;
+  Number(Module1& m, Platform& platform);
+  ~Number() override;
 
   void Form_Load();
   void Command4_Click();

@@ -1,6 +1,6 @@
 #include "tools/time_calc.h"
 
-#include "tools/time_arith.h"
+#include "tools/time_calc_arith.h"
 
 namespace {
 

@@ -14,7 +14,7 @@ TEST(AboutVersion, MajorAndMinorInPlainDigits) {
 
 TEST(AboutWindow, ShowsNameVersionAndWelcome) {
   ScriptedPlatform platform;
-  frmAbout form(platform);
+  FrmAbout form(platform);
   form.show();
   EXPECT_FALSE(form.has_border);
   EXPECT_EQ(form.caption, "トリベのﾊﾞｰｼﾞｮﾝ情報");
@@ -33,7 +33,7 @@ TEST(AboutWindow, ShowsNameVersionAndWelcome) {
 
 TEST(AboutWindow, ClosesOnlyWithOk) {
   ScriptedPlatform platform;
-  frmAbout form(platform);
+  FrmAbout form(platform);
   form.show();
   Event close{Event::QueryUnload, "frmAbout"};
   form.dispatch(close);

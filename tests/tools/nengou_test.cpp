@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/scripted_platform.h"
-#include "tools/era_table.h"
+#include "tools/nengou_eras.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ class NengouForm : public ::testing::Test {
 
   Module1 m;
   ScriptedPlatform platform;  // today is 2003-05-12
-  nengou form;
+  Nengou form;
 };
 
 TEST(EraTable, EveryBoundaryYear) {

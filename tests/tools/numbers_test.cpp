@@ -72,7 +72,7 @@ class NumberForm : public ::testing::Test {
 
   Module1 m;
   ScriptedPlatform platform;
-  number form;
+  Number form;
 };
 
 TEST_F(NumberForm, OpensIdle) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/scripted_platform.h"
-#include "tools/time_arith.h"
+#include "tools/time_calc_arith.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/era_table.h"
+#include "tools/nengou_eras.h"
 
 int era_of_year(int year, int eras) {
   int era = 0;

@@ -1,4 +1,4 @@
-#include "tools/time_arith.h"
+#include "tools/time_calc_arith.h"
 
 #include <cmath>
 
