@@ -1,4 +1,6 @@
 // The main window's controls, laid out in twips below the menu bar and toolbar (menus.cpp).
+#include <tuple>
+
 #include "calendar/month_layout.h"
 #include "toribe/toribe.h"
 
@@ -57,12 +59,13 @@ void Toribe::create_controls() {
   info.locked = true;
   place(add(Kind::TextBox, "Text3"), 2880, 1740, 2640, 300).locked = true;
   place(add(Kind::TextBox, "Text4"), 2880, 2100, 2640, 300).locked = true;
-  Control& day_icon = place(add(Kind::Image, "Image1"), 5640, 1740, 360, 300);
-  day_icon.picture = ":/memo/day.png";
-  day_icon.visible = false;
-  Control& today_icon = place(add(Kind::Image, "Image2"), 5640, 2100, 360, 300);
-  today_icon.picture = ":/memo/today.png";
-  today_icon.visible = false;
+  // The icons beside Text3 and Text4 that tell a day (or today) has memos.
+  for (auto [name, top, picture] : {std::tuple{"Image1", 1740, ":/memo/day.png"},
+                                    std::tuple{"Image2", 2100, ":/memo/today.png"}}) {
+    Control& icon = place(add(Kind::Image, name), 5640, top, 360, 300);
+    icon.picture = picture;
+    icon.visible = false;
+  }
 
   Control& pane = place(add(Kind::TextBox, "Text2"), kGridLeft, 2940, 5880, 1900);
   pane.multiline = true;

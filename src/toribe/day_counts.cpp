@@ -21,13 +21,13 @@ QString Toribe::cell_date_key(int cell) const {
 }
 
 void Toribe::mnukara_day_Click() {
-  count1_mode = 1;
+  count1_mode = true;
   c("Text1").text = "日付を指定して下さい。";
   show_leave_button(*this);
 }
 
 void Toribe::mnukara2_day_Click() {
-  count2_step = 1;
+  count2_step = Count2Step::FirstDate;
   c("Text1").text = "はじめの日付を指定して下さい。";
   show_leave_button(*this);
 }
@@ -37,17 +37,17 @@ void Toribe::day_count_press(int cell) {
   const std::optional<QDate> picked = parse_date_key(key);
   if (!picked) return;
   QString& info = c("Text1").text;
-  if (count1_mode == 1) {
+  if (count1_mode) {
     info = days_from_today_text(day_difference(platform().today(), *picked));
   }
-  if (count2_step == 1) {
+  if (count2_step == Count2Step::FirstDate) {
     count_from = key;
     info = "最後の日付を指定して下さい。";
-    count2_step = 2;
-  } else if (count2_step == 2) {
+    count2_step = Count2Step::LastDate;
+  } else if (count2_step == Count2Step::LastDate) {
     count_to = key;
     const int n = day_difference(parse_date_key(count_from).value_or(*picked), *picked);
     info = days_between_text(count_from, count_to, n);
-    count2_step = 1;
+    count2_step = Count2Step::FirstDate;
   }
 }

@@ -11,14 +11,14 @@ void Toribe::read_hol() { holi_dat = read_holiday_file(kHolidayFile); }
 void Toribe::read_mem() { kinen_dat = read_memorial_file(kMemorialFile); }
 
 // A failed write is told to the user by save_lines; the table stays in memory
-// and the next save writes it.
+// and the next save writes it. Each save ends its setting mode.
 void Toribe::save_holi() {
   normalise_holidays(holi_dat);
   save_lines(platform(), kHolidayFile, holiday_file_lines(holi_dat));
-  yasumi_mode = 0;
+  if (set_mode == Mode::HolidaySetting) set_mode = Mode::None;
 }
 
 void Toribe::save_kinen() {
   save_lines(platform(), kMemorialFile, memorial_file_lines(kinen_dat));
-  kinen_mode = 0;
+  if (set_mode == Mode::AnniversarySetting) set_mode = Mode::None;
 }

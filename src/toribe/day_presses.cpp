@@ -2,7 +2,7 @@
 #include "toribe/toribe.h"
 
 void Toribe::Label1_MouseDown(int index, int button, [[maybe_unused]] int shift) {
-  if (cell_date_key(index).isEmpty() || del_mode == 1) return;
+  if (cell_date_key(index).isEmpty() || set_mode == Mode::AnniversaryDeletion) return;
   day_setting_press(index, button);
   day_count_press(index);
 }
@@ -10,7 +10,7 @@ void Toribe::Label1_MouseDown(int index, int button, [[maybe_unused]] int shift)
 void Toribe::Label1_Click(int index) {
   const QString key = cell_date_key(index);
   if (key.isEmpty()) return;
-  if (memo_mode == 1) {
+  if (set_mode == Mode::MemoEntry) {
     memo_date = key;
     c("Text1").text = "入力日は" + memo_date + "です。";
     set_focus("Text2");
@@ -18,6 +18,6 @@ void Toribe::Label1_Click(int index) {
   }
   // The other modes own the lower half of the window (the list, or the plain
   // short window); a day's memos must not cover it.
-  if (set_mode == 1) return;
+  if (set_mode != Mode::None) return;
   show_day_memos(index);
 }

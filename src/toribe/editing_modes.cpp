@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kButtonHeight = 300;
 
-bool modes_refused(const Toribe& form) { return form.set_mode == 1 || form.count1_mode == 1; }
-
 QString four_digits(int year) { return QStringLiteral("%1").arg(year, 4, 10, QChar('0')); }
 
 // Relabelled buttons grow taller; the listed others are disabled.
@@ -28,7 +26,6 @@ void take_buttons(Toribe& form, std::initializer_list<std::pair<int, QString>> r
   }
   for (int index : disabled) form.c("Command13", index).enabled = false;
   form.c("Text3").visible = false;
-  form.set_mode = 1;
 }
 
 void retitle(Toribe& form, const QString& title) {
@@ -88,7 +85,7 @@ void undo_deletion(Toribe& form) {
 }  // namespace
 
 void Toribe::mnu_yasumi_Click() {
-  if (modes_refused(*this)) return;
+  if (modes_refused()) return;
   const int years = std::clamp<int>(holi_years, 1, kHoliYears);
   const QString year = four_digits(cur_year);
   const int slot = year_slot(holi_dat, years, year);
@@ -98,19 +95,19 @@ void Toribe::mnu_yasumi_Click() {
     return;
   }
   holi_dat[slot] = year;
-  yasumi_mode = 1;
+  set_mode = Mode::HolidaySetting;
   enter_setting_mode(*this, "ユーザー休日の設定");
 }
 
 void Toribe::mnuusr_menol_Click() {
-  if (modes_refused(*this)) return;
-  kinen_mode = 1;
+  if (modes_refused()) return;
+  set_mode = Mode::AnniversarySetting;
   enter_setting_mode(*this, "ユーザー記念日の設定 ");
 }
 
 void Toribe::del_ukinen_Click() {
-  if (modes_refused(*this)) return;
-  del_mode = 1;
+  if (modes_refused()) return;
+  set_mode = Mode::AnniversaryDeletion;
   retitle(*this, "ユーザー記念日の削除");
   Control& list = c("List2");
   list.items.clear();
@@ -124,12 +121,12 @@ void Toribe::del_ukinen_Click() {
 }
 
 void Toribe::holiday_Command13(int index) {
-  if (yasumi_mode == 1 || kinen_mode == 1) {
+  if (set_mode == Mode::HolidaySetting || set_mode == Mode::AnniversarySetting) {
     if (index == 2) step_month(*this, -1);
     if (index == 3) step_month(*this, +1);
     if (index != 5) return;
     // A failed write is told by the save; the table stays in memory for the next one.
-    if (yasumi_mode == 1)
+    if (set_mode == Mode::HolidaySetting)
       save_holi();
     else
       save_kinen();
@@ -137,18 +134,16 @@ void Toribe::holiday_Command13(int index) {
     disp_calen();
     return;
   }
-  if (del_mode != 1) return;
+  if (set_mode != Mode::AnniversaryDeletion) return;
   if (index == 3) {
     undo_deletion(*this);
   } else if (index == 4) {
-    del_mode = 0;
     leave_mode(*this);
   } else if (index == 5) {
     const QStringList kept = c("List2").items;
     kinen_dat.fill(QString());
     for (int i = 0; i < kept.size() && i < int(kinen_dat.size()); ++i) kinen_dat[i] = kept[i];
     save_kinen();
-    del_mode = 0;
     leave_mode(*this);
     disp_calen();
     c("Text1").text.clear();

@@ -29,12 +29,12 @@ void Toribe::Form_Load() {
   m.flg_calc = m.flg_kansan = m.flg_syuuki = 0;
   m.flg_meisi = m.flg_kozu = m.flg_jyu = m.flg_nengou = m.flg_bas = 0;
   m.flg_numbers = m.flg_zouto = m.flg_timecal = 0;
-  count1_mode = 0;
-  count2_step = 0;
-  memo_mode = 0;
+  count1_mode = false;
+  count2_step = Count2Step::Off;
+  set_mode = Mode::None;
   holi_years = 10;
-  jihou = 0;
-  jihou_done = 0;
+  jihou = false;
+  jihou_done = false;
 
   mode_names[0] = "通常のカレンダー";
   mode_names[1] = "ユーザーカレンダー";
@@ -87,19 +87,19 @@ void Toribe::close_main_window() {
 void Toribe::Form_Click() { centre(4); }
 
 void Toribe::Form_MouseMove() {
-  if (set_mode != 1) hide_memo_pane();
+  if (set_mode == Mode::None) hide_memo_pane();
 }
 
 void Toribe::Timer1_Timer() {
   const QTime time = platform().now().time();
   c("Label4").text = time.toString("HH:mm:ss");
   if (platform().today() != notice_date) tell_days_ahead();
-  if (jihou != 1) return;
-  if (time.second() == 0 && jihou_done == 0) {
+  if (!jihou) return;
+  if (time.second() == 0 && !jihou_done) {
     platform().beep();
-    jihou_done = 1;
+    jihou_done = true;
   } else if (time.second() == 1) {
-    jihou_done = 0;
+    jihou_done = false;
   }
 }
 

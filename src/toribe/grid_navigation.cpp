@@ -19,7 +19,7 @@ void Toribe::disp_calen() {
     cell.back = kLightYellow;
     cell.fore = kSystemColour;
   }
-  if (m.calen_mode != 2 && yasumi_mode != 1) {
+  if (m.calen_mode != 2 && set_mode != Mode::HolidaySetting) {
     for (int k = 0; k < kMonthCells; ++k) {
       if (is_sunday_cell(k)) c("Label1", k).fore = kRed;
       if (is_saturday_cell(k)) c("Label1", k).fore = kBlue;
@@ -44,7 +44,7 @@ void Toribe::set_butan() {
     button.text = kButtonCaptions[i];
   }
   c("Text3").visible = true;
-  set_mode = 0;
+  set_mode = Mode::None;
 }
 
 void Toribe::set_caption() { caption = "トリベ            " + cap_str; }
@@ -53,17 +53,17 @@ void Toribe::Command13_MouseDown(int index, int button) {
   const bool right = button == int(MouseButton::Right);
   if (index == 6) {
     // The setting modes hold the grid until their own button ends them.
-    if (yasumi_mode == 1 || kinen_mode == 1) return;
-    if (count1_mode == 1 || count2_step != 0) {
+    if (set_mode == Mode::HolidaySetting || set_mode == Mode::AnniversarySetting) return;
+    if (count1_mode || count2_step != Count2Step::Off) {
       c("Command13", 6).visible = false;
-      count1_mode = 0;
-      count2_step = 0;
+      count1_mode = false;
+      count2_step = Count2Step::Off;
       c("Text1").text.clear();
     }
     return;
   }
-  if (memo_mode != 0) return memo_Command13(index);
-  if (yasumi_mode || kinen_mode || del_mode) return holiday_Command13(index);
+  if (memo_mode()) return memo_Command13(index);
+  if (set_mode != Mode::None) return holiday_Command13(index);
   switch (index) {
     case 0:
       cur_year -= right ? 100 : 10;

@@ -4,8 +4,9 @@
 #include "toribe/toribe.h"
 
 void Toribe::holiday_iro() {
-  const ShownMonth shown{cur_year,     cur_month,        first_col,
-                         m.calen_mode, yasumi_mode == 1, law_option(m)};
+  const ShownMonth shown{
+      cur_year,     cur_month, first_col, m.calen_mode, set_mode == Mode::HolidaySetting,
+      law_option(m)};
   const MonthMarks marks = mark_month(shown, syuku_dat, holi_dat, kinen_dat);
   for (int k = 0; k < int(marks.size()); ++k) {
     if (marks[k] == DayMark::Holiday) c("Label1", k).fore = kRed;

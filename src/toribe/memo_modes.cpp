@@ -18,12 +18,10 @@ namespace {
 constexpr int kMemoLimit = 200;
 constexpr int kButtonHeight = 300;
 
-enum MemoMode { kNoMemoMode = 0, kEntry = 1, kDeletion = 3, kList = 4 };
+using Mode = Toribe::Mode;
 
-bool modes_refused(const Toribe& form) { return form.set_mode == 1 || form.count1_mode == 1; }
-
-void enter_mode(Toribe& form, MemoMode mode, const QString& title) {
-  form.memo_mode = qint16(mode);
+void enter_mode(Toribe& form, Mode mode, const QString& title) {
+  form.set_mode = mode;
   form.cap_back = form.cap_str;
   form.cap_str = title;
   form.set_caption();
@@ -40,14 +38,12 @@ void take_buttons(Toribe& form, int first_enabled,
   }
   for (int i = 0; i < first_enabled; ++i) form.c("Command13", i).enabled = false;
   form.c("Text3").visible = false;
-  form.set_mode = 1;
 }
 
 void leave_mode(Toribe& form) {
   form.set_butan();
   form.cap_str = form.cap_back;
   form.set_caption();
-  form.memo_mode = kNoMemoMode;
   form.height = Toribe::kNormalHeight;
   form.c("Text1").text.clear();
 }
@@ -81,7 +77,7 @@ QString refusal_text(const QString& characters) {
 }  // namespace
 
 void Toribe::mnu_memo_Click() {
-  if (modes_refused(*this)) return;
+  if (modes_refused()) return;
   if (memo_cnt >= kMemoLimit) {
     // Checked before anything is typed, so no text is lost.
     platform().message(QString("メモは%1件までしか登録できません。\r\n"
@@ -89,7 +85,7 @@ void Toribe::mnu_memo_Click() {
                            .arg(kMemoLimit));
     return;
   }
-  enter_mode(*this, kEntry, "メモ帳");
+  enter_mode(*this, Mode::MemoEntry, "メモ帳");
   c("Text2").visible = true;
   take_buttons(*this, 2, {{4, "中止"}, {5, "登録"}});
   set_focus("Text2");
@@ -99,15 +95,15 @@ void Toribe::mnu_memo_Click() {
 }
 
 void Toribe::mnumemoichi_Click() {
-  if (modes_refused(*this)) return;
-  enter_mode(*this, kList, "登録済みメモ一覧");
+  if (modes_refused()) return;
+  enter_mode(*this, Mode::MemoList, "登録済みメモ一覧");
   show_list(*this, memo_txt.mid(1, memo_cnt));
   take_buttons(*this, 5, {{5, "終了"}});
 }
 
 void Toribe::memo_all_Click() {
-  if (modes_refused(*this)) return;
-  enter_mode(*this, kDeletion, "メモ削除");
+  if (modes_refused()) return;
+  enter_mode(*this, Mode::MemoDeletion, "メモ削除");
   QStringList items;
   for (int slot = 1; slot < memo_line.size() && !memo_line[slot].isEmpty(); ++slot)
     items.append(memo_line[slot]);
@@ -117,7 +113,7 @@ void Toribe::memo_all_Click() {
 }
 
 void Toribe::List2_Click() {
-  if (memo_mode != kDeletion && del_mode != 1) return;
+  if (set_mode != Mode::MemoDeletion && set_mode != Mode::AnniversaryDeletion) return;
   Control& list = c("List2");
   if (list.selected < 0 || list.selected >= list.items.size()) return;
   const QString removed = list.items[list.selected];
@@ -127,7 +123,7 @@ void Toribe::List2_Click() {
     free_slot = del_back.end() - 1;
   }
   *free_slot = removed;
-  if (memo_mode == kDeletion && list.selected < deletion_memos.size())
+  if (set_mode == Mode::MemoDeletion && list.selected < deletion_memos.size())
     deletion_memos.removeAt(list.selected);
   list.items.removeAt(list.selected);
   list.selected = -1;
@@ -141,8 +137,8 @@ void Toribe::Text2_Change() {
 }
 
 void Toribe::memo_Command13(int index) {
-  switch (memo_mode) {
-    case kEntry:
+  switch (set_mode) {
+    case Mode::MemoEntry:
       if (index == 2) {
         // Within the displayed year: January steps back to December.
         cur_month = cur_month == 1 ? 12 : cur_month - 1;
@@ -175,13 +171,13 @@ void Toribe::memo_Command13(int index) {
         c("Text1").text.clear();
       }
       break;
-    case kList:
+    case Mode::MemoList:
       if (index == 5) {
         leave_mode(*this);
         hide_list(*this);
       }
       break;
-    case kDeletion:
+    case Mode::MemoDeletion:
       if (index == 4) {
         leave_mode(*this);
         hide_list(*this);

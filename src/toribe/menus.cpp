@@ -8,7 +8,7 @@
 void Toribe::mnujihou_Click() {
   Control& item = c("mnujihou");
   item.checked = !item.checked;
-  jihou = item.checked ? 1 : 0;
+  jihou = item.checked;
 }
 
 void Toribe::mnu_delmemo_Click() {
@@ -29,7 +29,7 @@ void Toribe::mnu_law_Click() {
 void Toribe::jump_to_today() {
   const QDate today = platform().today();
   // The user-holiday setting mode edits the one year it registered.
-  if (yasumi_mode == 1 && today.year() != cur_year) return;
+  if (set_mode == Mode::HolidaySetting && today.year() != cur_year) return;
   cur_year = qint16(today.year());
   cur_month = qint16(today.month());
   disp_calen();

@@ -38,9 +38,8 @@ QString Toribe::today_key() {
 }
 
 void Toribe::Label1_MouseMove(int index) {
-  if (memo_mode == 1 || memo_mode == 4 || set_mode == 1) return;
-  if (index == last_cell || del_mode == 1 || count1_mode == 1 || count2_step == 1 ||
-      count2_step == 2) {
+  if (set_mode != Mode::None) return;
+  if (index == last_cell || count1_mode || count2_step != Count2Step::Off) {
     last_cell = qint16(index);
     return;
   }
@@ -49,7 +48,7 @@ void Toribe::Label1_MouseMove(int index) {
   c("Text1").text.clear();
   c("Text3").text.clear();
   c("Image1").visible = false;
-  day_has_memo = 0;
+  day_has_memo = false;
 
   const QString key = cell_date_key(index);
   if (!key.isEmpty() && key == today_key() && today_has_memos()) {
@@ -62,7 +61,7 @@ void Toribe::Label1_MouseMove(int index) {
   // Today's law names holidays up to 2099; everything else stops at 2050 as before.
   const bool day_years = cur_year >= 1900 && cur_year <= 2050;
   const bool law_years = law && cur_year >= kFirstLawYear && cur_year <= kLastLawYear;
-  if ((!day_years && !law_years) || yasumi_mode == 1) return;
+  if ((!day_years && !law_years) || set_mode == Mode::HolidaySetting) return;
   last_cell = qint16(index);
   if (key.isEmpty()) return;  // a cell without a day number names nothing
 
@@ -91,7 +90,7 @@ void Toribe::Label1_MouseMove(int index) {
   for (int slot = 1; slot <= memo_cnt && slot < memo_txt.size(); ++slot)
     if (memo_txt[slot].left(10) == key) {
       c("Image1").visible = true;
-      day_has_memo = 1;
+      day_has_memo = true;
     }
   if (named) c("Text1").text = holiday_name + "\r\n" + comment;
 }
@@ -115,23 +114,23 @@ void Toribe::point_syuku(int index, const QString& key, QString& holiday_name, b
 }
 
 void Toribe::Image2_MouseMove() {
-  if (!today_has_memos() || set_mode == 1 || !c("Image2").visible) return;
+  if (!today_has_memos() || set_mode != Mode::None || !c("Image2").visible) return;
   show_memo_pane(today_key(), today_memo);
 }
 
 void Toribe::Label2_MouseMove([[maybe_unused]] int index) {
-  if (count1_mode == 1 || count2_step == 1 || memo_mode != 0) return;
+  if (count1_mode || count2_step == Count2Step::FirstDate || memo_mode()) return;
   c("Text1").text.clear();
   c("Text3").text.clear();
   c("Image1").visible = false;
   last_cell = qint16(last_cell + 1);
-  day_has_memo = 0;
+  day_has_memo = false;
   hide_memo_pane();
 }
 
 void Toribe::show_day_memos(int index) {
   const QString key = cell_date_key(index);
-  if (day_has_memo != 1) {
+  if (!day_has_memo) {
     hide_memo_pane();
     return;
   }

@@ -43,7 +43,7 @@ void Toribe::day_setting_press(int cell, int button) {
   const bool left = button == int(MouseButton::Left);
   const bool right = button == int(MouseButton::Right);
 
-  if (yasumi_mode == 1) {
+  if (set_mode == Mode::HolidaySetting) {
     const QString key = QString(date).remove('/');  // YYYYMMDD
     if (left) {
       auto first = holi_dat.begin() + std::clamp<int>(holi_years, 0, kHoliYears);
@@ -61,7 +61,7 @@ void Toribe::day_setting_press(int cell, int button) {
     disp_calen();
   }
 
-  if (kinen_mode == 1) {
+  if (set_mode == Mode::AnniversarySetting) {
     const QString month_day = date.mid(5, 2) + date.mid(8, 2);  // MMDD
     if (left) {
       const int slot = used_end(kinen_dat);

@@ -67,15 +67,14 @@ class Toribe : public Form {
   void Option1_Click(int index);
   void save_dat();
 
-  // Day tables and the user day files (calendar/toribe_day_files.cpp).
+  // Day tables and the user day files (day_files.cpp).
   void dat_set();
   void read_hol();
   void read_mem();
   void save_holi();
   void save_kinen();
 
-  // User holiday and anniversary editing (calendar/holiday_editing.cpp,
-  // calendar/day_setting_press.cpp).
+  // User holiday and anniversary editing (editing_modes.cpp, setting_day_presses.cpp).
   void mnu_yasumi_Click();
   void mnuusr_menol_Click();
   void del_ukinen_Click();
@@ -89,7 +88,8 @@ class Toribe : public Form {
   void open_tool(const QString& window_name, qint16 Module1::*flag);
   Form* tool(const QString& window_name);
 
-  // Day memos (memo/): the store, the memo modes, day-cell presses, day counts.
+  // Day memos: the store (memo_files.cpp), the memo modes (memo_modes.cpp), day-cell
+  // presses (day_presses.cpp), day counts (day_counts.cpp).
   void read_memo();
   void memo_refresh();
   void mnu_memo_Click();
@@ -107,7 +107,7 @@ class Toribe : public Form {
   // The yyyy/mm/dd key of a day cell; empty for a cell without a day number.
   QString cell_date_key(int cell) const;
 
-  // Pointing at the grid (memo/day_cell_pointing.cpp).
+  // Pointing at the grid (pointing.cpp).
   void Label1_MouseMove(int index);
   void Image2_MouseMove();
   void Label2_MouseMove(int index);
@@ -120,18 +120,38 @@ class Toribe : public Form {
   void hide_memo_pane();
   bool today_has_memos() const;
   QString today_key();
-  qint16 last_cell = -1;    // the day cell last pointed at
-  qint16 day_has_memo = 0;  // the day last pointed at has memos
+  qint16 last_cell = -1;      // the day cell last pointed at
+  bool day_has_memo = false;  // the day last pointed at has memos
 
   Module1& m;
 
   // Displayed month and grid state.
   qint16 cur_year = 0, cur_month = 0, first_col = 0;
   QString cap_str, cap_back;
-  qint16 set_mode = 0;
-  // Special modes that take over the navigation buttons.
-  qint16 yasumi_mode = 0, kinen_mode = 0, del_mode = 0, memo_mode = 0;
-  qint16 count1_mode = 0, count2_step = 0;
+  // The special mode that holds the navigation buttons, one at a time: entering
+  // a mode sets it, set_butan gives the buttons back. The memo modes keep their
+  // numbers (memo_mode 1, 3, 4).
+  enum class Mode : qint16 {
+    None = 0,
+    MemoEntry = 1,
+    MemoDeletion = 3,
+    MemoList = 4,
+    HolidaySetting,       // yasumi_mode
+    AnniversarySetting,   // kinen_mode
+    AnniversaryDeletion,  // del_mode
+  };
+  Mode set_mode = Mode::None;
+  bool memo_mode() const {
+    return set_mode == Mode::MemoEntry || set_mode == Mode::MemoDeletion ||
+           set_mode == Mode::MemoList;
+  }
+  // A new mode is not entered while one holds the buttons or day count 1 is on.
+  bool modes_refused() const { return set_mode != Mode::None || count1_mode; }
+  // The day counts run beside the modes above, and beside each other. Day count 2
+  // waits for its first date, then its last.
+  enum class Count2Step : qint16 { Off = 0, FirstDate = 1, LastDate = 2 };
+  bool count1_mode = false;
+  Count2Step count2_step = Count2Step::Off;
   // Memo tables (slot 0 unused), today's memo slots, the memo being entered.
   QStringList memo_txt{QString()}, memo_line{QString()};
   int memo_cnt = 0;
@@ -143,7 +163,7 @@ class Toribe : public Form {
   QStringList deletion_memos;
   QString count_from, count_to;  // the two dates of day count 2
   QString mode_names[3];
-  qint16 jihou = 0, jihou_done = 0;  // time signal on, and sounded this minute
+  bool jihou = false, jihou_done = false;  // time signal on, and sounded this minute
   qint16 holi_years = 10;
   // Day tables: built-in national holidays and observances, the user's holidays
   // and anniversaries.

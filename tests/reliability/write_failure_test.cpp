@@ -13,15 +13,15 @@
 #include "address/jyusho.h"
 #include "baseball/baseball.h"
 #include "calendar/user_day_files.h"
+#include "cards/meishi.h"
 #include "cards/meishi_boxes.h"
 #include "cards/meishi_file.h"
-#include "cards/meishi.h"
 #include "core/quoted_records.h"
 #include "core/scripted_platform.h"
 #include "core/text_file.h"
 #include "gifts/zouto.h"
-#include "ledger/kozukai_file.h"
 #include "ledger/kozukai.h"
+#include "ledger/kozukai_file.h"
 #include "reliability/failure_in_place.h"
 #include "reliability/window_rig.h"
 #include "settings/settings.h"
@@ -117,7 +117,7 @@ const Writer kWriters[] = {
      },
      [](Rig& r) {
        const Toribe& t = r.as<Toribe>();
-       return t.yasumi_mode == 0 && t.holi_dat[kHoliYears + 1] == "20030513";
+       return t.set_mode == Toribe::Mode::None && t.holi_dat[kHoliYears + 1] == "20030513";
      },
      [](Rig& r) {
        r.click("mnu_yasumi");
@@ -137,7 +137,7 @@ const Writer kWriters[] = {
      },
      [](Rig& r) {
        Toribe& t = r.as<Toribe>();
-       return t.kinen_mode == 0 && t.kinen_dat[1] == "0512誕生日" &&
+       return t.set_mode == Toribe::Mode::None && t.kinen_dat[1] == "0512誕生日" &&
               t.c("Label1", t.first_col + 11).fore == kMagenta;
      },
      [](Rig& r) {

@@ -25,7 +25,7 @@ struct WindowLook {
   bool text3 = false, list2 = false, text2 = false;
   int height = 0;
   QString caption;
-  int set_mode = 0;
+  Toribe::Mode set_mode = Toribe::Mode::None;
   bool operator==(const WindowLook&) const = default;
 };
 
@@ -77,9 +77,9 @@ TEST_F(HolidayEditing, EveryModeGivesTheWindowBackAsItFoundIt) {
     EXPECT_NE(look(), before);
     press_button(finishing);
     EXPECT_EQ(look(), before) << finishing;
-    EXPECT_EQ(w.del_mode, 0);
+    EXPECT_EQ(w.set_mode, Toribe::Mode::None);
   }
-  EXPECT_EQ(w.yasumi_mode + w.kinen_mode + w.del_mode, 0);
+  EXPECT_EQ(w.set_mode, Toribe::Mode::None);
 }
 
 TEST_F(HolidayEditing, TheModesOwnButtonsOnly) {
@@ -93,7 +93,7 @@ TEST_F(HolidayEditing, TheModesOwnButtonsOnly) {
   choose("del_ukinen");
   press_button(2);
   EXPECT_EQ(w.cur_month, 5);
-  EXPECT_EQ(w.del_mode, 1);
+  EXPECT_EQ(w.set_mode, Toribe::Mode::AnniversaryDeletion);
 }
 
 TEST_F(HolidayEditing, RegisteredYearBehindAGapIsNotRegisteredTwice) {

@@ -73,8 +73,7 @@ TEST_F(MemoModes, EntryIsRefusedAtTwoHundredMemos) {
   Toribe& w = start();
   EXPECT_EQ(w.memo_cnt, 200);
   choose("mnu_memo");
-  EXPECT_EQ(w.memo_mode, 0);
-  EXPECT_EQ(w.set_mode, 0);
+  EXPECT_EQ(w.set_mode, Toribe::Mode::None);
   ASSERT_EQ(platform.shown.size(), 1u);
   EXPECT_TRUE(platform.shown[0].text.startsWith("メモは200件までしか登録できません。"));
   EXPECT_EQ(memo_file(), lines);
@@ -90,7 +89,7 @@ TEST_F(MemoModes, CharactersCp932CannotHoldAreRefusedAsTyped) {
   // Text that slipped past the typing check is not stored either.
   w.c("Text2").text = "a😀";
   press_button(5);
-  EXPECT_EQ(w.memo_mode, 1);
+  EXPECT_EQ(w.set_mode, Toribe::Mode::MemoEntry);
   EXPECT_FALSE(QFile::exists("memo.dat"));
   EXPECT_EQ(unchecked_messages().size(), 1);
 }
@@ -130,8 +129,8 @@ TEST_F(DayCount, LeaveButtonEndsBothCounts) {
   EXPECT_EQ(text("Text1"), "最後の日付を指定して下さい。");
   press_button(6);
   EXPECT_FALSE(w.c("Command13", 6).visible);
-  EXPECT_EQ(w.count1_mode, 0);
-  EXPECT_EQ(w.count2_step, 0);
+  EXPECT_FALSE(w.count1_mode);
+  EXPECT_EQ(w.count2_step, Toribe::Count2Step::Off);
   EXPECT_EQ(text("Text1"), "");
   click_cell(16);
   EXPECT_EQ(text("Text1"), "");
@@ -140,25 +139,24 @@ TEST_F(DayCount, LeaveButtonEndsBothCounts) {
 TEST_F(DayCount, LeaveButtonWaitsWhileASettingModeIsOn) {
   Toribe& w = start();
   choose("mnukara_day");
-  w.yasumi_mode = 1;
+  w.set_mode = Toribe::Mode::HolidaySetting;
   press_button(6);
-  EXPECT_EQ(w.count1_mode, 1);
-  w.yasumi_mode = 0;
-  w.kinen_mode = 1;
+  EXPECT_TRUE(w.count1_mode);
+  w.set_mode = Toribe::Mode::AnniversarySetting;
   press_button(6);
-  EXPECT_EQ(w.count1_mode, 1);
-  w.kinen_mode = 0;
+  EXPECT_TRUE(w.count1_mode);
+  w.set_mode = Toribe::Mode::None;
   press_button(6);
-  EXPECT_EQ(w.count1_mode, 0);
+  EXPECT_FALSE(w.count1_mode);
 }
 
 TEST_F(DayCount, PressDuringMemoEntryCountsAndTheClickPicksTheDate) {
   Toribe& w = start();
   choose("mnukara2_day");
   choose("mnu_memo");
-  EXPECT_EQ(w.memo_mode, 1);
+  EXPECT_EQ(w.set_mode, Toribe::Mode::MemoEntry);
   click_cell(16);
-  EXPECT_EQ(w.count2_step, 2);
+  EXPECT_EQ(w.count2_step, Toribe::Count2Step::LastDate);
   EXPECT_EQ(w.memo_date, "2003/05/13");
   EXPECT_EQ(text("Text1"), "入力日は2003/05/13です。");
 }
