@@ -14,7 +14,7 @@ void Toribe::show_found(const SearchRecord& record) {
     case Source::Anniversary:
     case Source::Holiday:
       // The user-holiday setting mode edits the one year it registered.
-      if (!date.isValid() || (yasumi_mode == 1 && date.year() != cur_year)) return;
+      if (!date.isValid() || (set_mode == Mode::HolidaySetting && date.year() != cur_year)) return;
       cur_year = qint16(date.year());
       cur_month = qint16(date.month());
       disp_calen();
