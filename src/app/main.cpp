@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
-#include "paper/page_painter.h"
+#include "ui/page_painter.h"
 #include "paper/pdf_output.h"
 #include "ui/font_config_reader.h"
 #include "ui/qt_platform.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The paper folder: the printed pages (a month, address labels, New Year
-// postcards) as plain data; the drawing lives in the *_painter files.
+// postcards) as plain data; the drawing lives in ui/page_painter.
 // Texts as the pages write them. Widths are reckoned for the fixed-pitch IPA
 // Mincho the pages use: a full-width character one em wide, a half-width one
 // (ASCII, half-width kana) half an em.

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "paper/page_painter.h"
+#include "ui/page_painter.h"
 #include "ui/font_config_reader.h"
 #include "ui/japanese.h"
 #include "ui/qt_platform.h"

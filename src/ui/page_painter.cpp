@@ -1,4 +1,4 @@
-#include "paper/page_painter.h"
+#include "ui/page_painter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
