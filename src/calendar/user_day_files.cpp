@@ -56,7 +56,8 @@ void normalise_holidays(HoliTable& holi_dat) {
 
 QStringList holiday_file_lines(const HoliTable& holi_dat) {
   QStringList lines;
-  for (int i = 0; i < kHoliYears; ++i) lines.append(holi_dat[i]);
+  // A year line is read as its first field.
+  for (int i = 0; i < kHoliYears; ++i) lines.append(field_for_input(holi_dat[i]));
   QString dates;
   for (int i = kHoliYears, end = used_end(holi_dat, kHoliYears); i < end; ++i)
     if (holi_dat[i].size() == kDateLength) dates += scramble(holi_dat[i]);

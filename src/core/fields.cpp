@@ -32,6 +32,12 @@ QStringList split_fields(const QString& line) {
   return fields;
 }
 
+QString field_for_input(const QString& value) {
+  const bool quoted = value.contains(QLatin1Char(',')) ||
+                      (!value.isEmpty() && (is_blank(value.front()) || is_blank(value.back())));
+  return quoted ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
 QString first_field(const QString& line) {
   const qsizetype comma = line.indexOf(QLatin1Char(','));
   return comma < 0 ? line : line.left(comma);

@@ -12,5 +12,9 @@
 // a last empty field.
 QStringList split_fields(const QString& line);
 
+// The field written so that "Input #" reads it back whole: in double quotes when
+// it holds a comma or begins or ends with a blank, as is otherwise.
+QString field_for_input(const QString& value);
+
 // The text up to the first comma, or the whole line; nothing is trimmed.
 QString first_field(const QString& line);

@@ -79,6 +79,8 @@ TEST(HolidayFile, RoundTripThroughTheFile) {
                            {kHoliYears + 1, "20030321"},
                            {kHoliYears + 2, "20041231"}}),
       HoliTable{},
+      // Years read from quoted fields (a hand-edited file) are written quoted.
+      table_of<HoliTable>({{0, "20,03"}, {1, " 2004 "}, {kHoliYears, "20030101"}}),
   };
   for (const HoliTable& t : tables) {
     ASSERT_TRUE(write_lines(path, holiday_file_lines(t)));
