@@ -21,8 +21,7 @@ build=$(cd "$build" && pwd)
 work=$(mktemp -d)
 # A runtime folder of its own: a Toribe the user has open holds the instance
 # lock in the usual one, and the timed start would only show "already running".
-# It is on tmpfs where there is one, as a desktop session's /run/user/UID is:
-# on a disk the lock's sync alone takes milliseconds.
+# It is on tmpfs where there is one, as a desktop session's /run/user/UID is.
 runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$work" "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
@@ -42,9 +41,6 @@ measure() {
   local label=$1 folder=$2 i
   : >"$work/toribe.t" ; : >"$work/bare.t"
   for ((i = 0; i < pairs; i++)); do
-    # The last timed start ended without its tear-down and left its instance
-    # lock behind; a Toribe that closes removes it, so each start finds none.
-    rm -f "$XDG_RUNTIME_DIR"/toribe.lock*
     if ((i % 2)); then
       run_once "$build/bare-window" "$folder" >>"$work/bare.t"
       run_once "$build/toribe-first-paint" "$folder" >>"$work/toribe.t"

@@ -144,9 +144,8 @@ int QtPlatform::screen_height() {
 bool QtPlatform::acquire_instance_lock() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
-  lock_ = std::make_unique<QLockFile>(folder + "/toribe.lock");
-  lock_->setStaleLockTime(0);
-  return lock_->tryLock(100);
+  lock_ = std::make_unique<InstanceLock>(folder + "/toribe.lock");
+  return lock_->acquire(100);
 }
 
 void QtPlatform::show_modal(Form& form) {

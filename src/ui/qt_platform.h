@@ -1,11 +1,11 @@
 #pragma once
 // The platform on a real desktop.
-#include <QLockFile>
 #include <QMap>
 #include <memory>
 
 #include "core/platform.h"
 #include "ui/form_window.h"
+#include "ui/instance_lock.h"
 
 class QTimer;
 class DesktopNotices;
@@ -42,7 +42,7 @@ class QtPlatform : public Platform {
 
  private:
   WindowSet windows_;
-  std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<InstanceLock> lock_;
   QMap<int, QTimer*> timers_;
   int next_timer_ = 1;
   std::unique_ptr<QWidget> help_;
