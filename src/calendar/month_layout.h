@@ -5,6 +5,8 @@
 #include <array>
 
 inline constexpr int kMonthCells = 37;
+// The grids' column headings, Sunday first.
+inline constexpr const char* kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
 // The column of day 1 (Sunday 0 .. Saturday 6).
 int month_first_col(int year, int month);

@@ -12,6 +12,14 @@ Control& Form::add(Kind kind, const QString& name, int index) {
   return control;
 }
 
+Control& Form::add_button(const ButtonSpec& spec) {
+  Control& button = place(add(Kind::Button, spec.name, spec.index), spec.left, spec.top,
+                          spec.width, spec.height);
+  button.text = spec.caption;
+  button.tooltip = spec.tooltip;
+  return button;
+}
+
 Control* Form::find(const QString& name, int index) {
   for (Control& control : controls_)
     if (control.name == name && control.index == index) return &control;

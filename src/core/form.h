@@ -102,6 +102,15 @@ inline Control& place(Control& control, int left, int top, int width, int height
   return control;
 }
 
+// A command button as a window's table of buttons lists it, place in twips.
+struct ButtonSpec {
+  const char* name;
+  int index;  // -1: not part of a control array
+  const char* caption;
+  const char* tooltip;
+  int left, top, width, height;
+};
+
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
 // What a window event tells the form.
@@ -192,6 +201,7 @@ class Form {
   Rgb back = kSystemColour;
 
   Control& add(Kind kind, const QString& name, int index = -1);
+  Control& add_button(const ButtonSpec& spec);
   Control& c(const QString& name, int index = -1);
   const Control& c(const QString& name, int index = -1) const;
   Control* find(const QString& name, int index = -1);

@@ -9,17 +9,7 @@ constexpr int kWidth = 8550, kHeight = 5160;
 constexpr int kGridLeft = 240, kGridTop = 1620;
 constexpr int kRight = 3000, kRightWidth = 5310;
 
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
-
-struct ButtonEntry {
-  const char* name;
-  int index;
-  const char* caption;
-  const char* tooltip;
-  int left, top, width, height;
-};
-
-const ButtonEntry kButtons[] = {
+const ButtonSpec kButtons[] = {
     {"Command2", 0, "贈る", "贈った物を表示", kRight, 150, 900, 360},
     {"Command2", 1, "受る", "頂いた物を表示", kRight + 960, 150, 900, 360},
     {"Command3", 0, "＜", "月戻る", kGridLeft, 990, 660, 300},
@@ -71,7 +61,7 @@ void Zouto::create_controls() {
   for (int i = 0; i < 7; ++i) {
     const GridPlace at = weekday_heading_place(i, kGridLeft, kGridTop);
     Control& day = place(add(Kind::Label, "Label2", i), at.left, at.top, at.width, at.height);
-    day.text = kWeekdays[i];
+    day.text = kWeekdayNames[i];
     day.align = Align::Center;
     day.fore = is_sunday_cell(i) ? kRed : is_saturday_cell(i) ? kBlue : kSystemColour;
   }
@@ -105,11 +95,5 @@ void Zouto::create_controls() {
     text.locked = true;
   }
 
-  for (const ButtonEntry& entry : kButtons) {
-    Control& button = place(add(Kind::Button, entry.name, entry.index), entry.left, entry.top,
-                            entry.width, entry.height);
-    button.text = entry.caption;
-    button.tooltip = entry.tooltip;
-    button.back = kUsableButton;
-  }
+  for (const ButtonSpec& spec : kButtons) add_button(spec).back = kUsableButton;
 }

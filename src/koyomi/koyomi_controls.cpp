@@ -9,17 +9,7 @@ constexpr int kWidth = 8040, kHeight = 8280;
 constexpr int kGridLeft = 240, kGridTop = 1560;
 constexpr int kScaleX = 3, kScaleY = 4;  // the gift window's grid, three cells wide and four high
 
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
-
-struct ButtonEntry {
-  const char* name;
-  int index;
-  const char* caption;
-  const char* tooltip;
-  int left, top, width, height;
-};
-
-const ButtonEntry kButtons[] = {
+const ButtonSpec kButtons[] = {
     {"Command3", 0, "＜", "月戻る", 2100, 720, 660, 360},
     {"Command3", 1, "＞", "月進む", 5280, 720, 660, 360},
     {"Command3", 2, "本日", "本日を表示", 6120, 720, 900, 360},
@@ -53,7 +43,7 @@ void Koyomi::create_controls() {
   for (int i = 0; i < 7; ++i) {
     const GridPlace at = weekday_heading_place(i, kGridLeft, kGridTop, kScaleX);
     Control& day = place(add(Kind::Label, "Label2", i), at.left, at.top, at.width, at.height);
-    day.text = kWeekdays[i];
+    day.text = kWeekdayNames[i];
     day.align = Align::Center;
     day.fore = is_sunday_cell(i) ? kRed : is_saturday_cell(i) ? kBlue : kSystemColour;
   }
@@ -67,10 +57,5 @@ void Koyomi::create_controls() {
   line.locked = true;
   line.tab_stop = false;
 
-  for (const ButtonEntry& entry : kButtons) {
-    Control& button = place(add(Kind::Button, entry.name, entry.index), entry.left, entry.top,
-                            entry.width, entry.height);
-    button.text = entry.caption;
-    button.tooltip = entry.tooltip;
-  }
+  for (const ButtonSpec& spec : kButtons) add_button(spec);
 }

@@ -22,7 +22,6 @@ constexpr double kTitlePoint = 22, kHeadingPoint = 11, kDayPoint = 16, kLinePoin
 constexpr double kRokuyouPoint = 7;
 constexpr double kPad = 1.2;
 constexpr Rgb kObservanceGrey{90, 90, 90};
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
 struct CellLine {
   QString text;
@@ -157,7 +156,7 @@ Page calendar_page(int year, int month, CalendarSources s) {
                                          : kBlack;
     page.texts.push_back(
         {QRectF(area.left() + width * column, grid_top - kHeadingHeight, width, kHeadingHeight),
-         kWeekdays[column], kHeadingPoint, colour, TextAlign::Centre});
+         kWeekdayNames[column], kHeadingPoint, colour, TextAlign::Centre});
   }
   const ShownMonth shown{year, month, first_col, s.calen_mode, false, s.law};
   const MonthMarks marks = mark_month(shown, s.syuku_dat, s.holi_dat, s.kinen_dat);

@@ -6,7 +6,6 @@
 
 namespace {
 
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const kOptionCaptions[3] = {"通常", "ﾕｰｻﾞｰ", "総合"};
 const Rgb kOptionColours[3] = {kBlack, {255, 128, 0}, kRed};
 
@@ -23,7 +22,7 @@ void Toribe::create_controls() {
   for (int i = 0; i < 7; ++i) {
     const GridPlace at = weekday_heading_place(i, kGridLeft, kGridTop);
     Control& heading = place(add(Kind::Label, "Label2", i), at.left, at.top, at.width, at.height);
-    heading.text = kWeekdays[i];
+    heading.text = kWeekdayNames[i];
     heading.align = Align::Center;
     heading.fore = i == 0 ? kRed : i == 6 ? kBlue : kSystemColour;
   }
