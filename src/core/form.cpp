@@ -12,11 +12,11 @@ Control& Form::add(Kind kind, const QString& name, int index) {
   return control;
 }
 
-Control& Form::add_button(const ButtonSpec& spec) {
-  Control& button = place(add(Kind::Button, spec.name, spec.index), spec.left, spec.top,
-                          spec.width, spec.height);
-  button.text = spec.caption;
-  button.tooltip = spec.tooltip;
+Control& Form::add_button(const ButtonLine& line) {
+  Control& button = place(add(Kind::Button, line.name, line.index), line.left, line.top,
+                          line.width, line.height);
+  button.text = line.caption;
+  button.tooltip = line.tooltip;
   return button;
 }
 

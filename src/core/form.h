@@ -103,7 +103,7 @@ inline Control& place(Control& control, int left, int top, int width, int height
 }
 
 // A command button as a window's table of buttons lists it, place in twips.
-struct ButtonSpec {
+struct ButtonLine {
   const char* name;
   int index;  // -1: not part of a control array
   const char* caption;
@@ -201,7 +201,7 @@ class Form {
   Rgb back = kSystemColour;
 
   Control& add(Kind kind, const QString& name, int index = -1);
-  Control& add_button(const ButtonSpec& spec);
+  Control& add_button(const ButtonLine& line);
   Control& c(const QString& name, int index = -1);
   const Control& c(const QString& name, int index = -1) const;
   Control* find(const QString& name, int index = -1);

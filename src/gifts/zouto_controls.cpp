@@ -9,7 +9,7 @@ constexpr int kWidth = 8550, kHeight = 5160;
 constexpr int kGridLeft = 240, kGridTop = 1620;
 constexpr int kRight = 3000, kRightWidth = 5310;
 
-const ButtonSpec kButtons[] = {
+const ButtonLine kButtons[] = {
     {"Command2", 0, "贈る", "贈った物を表示", kRight, 150, 900, 360},
     {"Command2", 1, "受る", "頂いた物を表示", kRight + 960, 150, 900, 360},
     {"Command3", 0, "＜", "月戻る", kGridLeft, 990, 660, 300},
@@ -95,5 +95,5 @@ void Zouto::create_controls() {
     text.locked = true;
   }
 
-  for (const ButtonSpec& spec : kButtons) add_button(spec).back = kUsableButton;
+  for (const ButtonLine& line : kButtons) add_button(line).back = kUsableButton;
 }

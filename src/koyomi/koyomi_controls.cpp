@@ -9,7 +9,7 @@ constexpr int kWidth = 8040, kHeight = 8280;
 constexpr int kGridLeft = 240, kGridTop = 1560;
 constexpr int kScaleX = 3, kScaleY = 4;  // the gift window's grid, three cells wide and four high
 
-const ButtonSpec kButtons[] = {
+const ButtonLine kButtons[] = {
     {"Command3", 0, "＜", "月戻る", 2100, 720, 660, 360},
     {"Command3", 1, "＞", "月進む", 5280, 720, 660, 360},
     {"Command3", 2, "本日", "本日を表示", 6120, 720, 900, 360},
@@ -57,5 +57,5 @@ void Koyomi::create_controls() {
   line.locked = true;
   line.tab_stop = false;
 
-  for (const ButtonSpec& spec : kButtons) add_button(spec);
+  for (const ButtonLine& line : kButtons) add_button(line);
 }
