@@ -13,8 +13,8 @@ Control& Form::add(Kind kind, const QString& name, int index) {
 }
 
 Control& Form::add_button(const ButtonLine& line) {
-  Control& button = place(add(Kind::Button, line.name, line.index), line.left, line.top,
-                          line.width, line.height);
+  Control& button =
+      place(add(Kind::Button, line.name, line.index), line.left, line.top, line.width, line.height);
   button.text = line.caption;
   button.tooltip = line.tooltip;
   return button;

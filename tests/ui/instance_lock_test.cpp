@@ -1,13 +1,13 @@
 // The instance lock: held by one at a time, across processes, and free again
 // as soon as its holder ends, even by a kill.
+#include "ui/instance_lock.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
-
-#include "ui/instance_lock.h"
 
 TEST(InstanceLock, OneHolderAtATimeAndFreeOnceTheHolderIsKilled) {
   QTemporaryDir dir;
