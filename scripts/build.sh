@@ -3,6 +3,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TORIBE_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+# ccache, when present, makes a rebuild of unchanged sources (the ASan build, a second worktree) cheap.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
 # TORIBE_BUILD_TARGET builds one target only (scripts/run.sh: the program first).
 cmake --build "$build" -j"$(nproc)" ${TORIBE_BUILD_TARGET:+--target "$TORIBE_BUILD_TARGET"}
