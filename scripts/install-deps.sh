@@ -7,6 +7,10 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev li
           libical-dev liberfa-dev libicu-dev poppler-utils)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
+# The package and its checks: dpkg-shlibdeps (dpkg-dev), lintian, the metainfo validator.
+packages+=(dpkg-dev file lintian appstream)
+# Qt's Wayland platform, and the compositor and accessibility bus its test runs on.
+packages+=(qt6-wayland weston dbus at-spi2-core python3-pyatspi)
 # ccache keeps the second (sanitizer) build and rebuilds quick.
 packages+=(ccache)
 missing=()

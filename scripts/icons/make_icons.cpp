@@ -469,8 +469,8 @@ void draw_application(QPainter& p) {
   p.drawPolygon(shape);
 }
 
-QImage render(const Drawing& drawing, int width, int height, int scale) {
-  QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+QImage render(const Drawing& drawing, int width, int height, double scale) {
+  QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -557,8 +557,8 @@ int main(int argc, char** argv) {
 
   // The application icon, at the sizes the desktop's icon theme looks for.
   root.mkpath("app");
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    const QImage icon = render(draw_application, 16, 16, size / 16);
+  for (int size : {16, 22, 24, 32, 48, 64, 96, 128, 256, 512}) {
+    const QImage icon = render(draw_application, 16, 16, size / 16.0);
     ok = save(icon, root.filePath(QString("app/toribe_%1.png").arg(size))) && ok;
     if (size <= 32) sheet_items.push_back(icon);
   }

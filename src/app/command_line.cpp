@@ -7,8 +7,6 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-#include "about/about.h"
-
 namespace {
 
 void print_to(FILE* stream, const QString& text) {
@@ -122,14 +120,16 @@ std::optional<int> run_command_line(int argc, char** argv) {
   }
   if (words.first() == "--help") return print_help();
   if (words.first() == "--version") {
-    print_out("トリベ " + version_text(TORIBE_VERSION_MAJOR, TORIBE_VERSION_MINOR));
+    // The full version, the one the package carries; the About window shows its first two numbers.
+    print_out(QString("トリベ %1").arg(TORIBE_VERSION));
     return kExitOk;
   }
   const Command* command = find_command(words);
   if (!command) {
-    const QString message = is_command_word(words.first())
-                                ? QString("「%1」の後に続く語が正しくありません。").arg(words.join(' '))
-                                : QString("「%1」というコマンドはありません。").arg(words.first());
+    const QString message =
+        is_command_word(words.first())
+            ? QString("「%1」の後に続く語が正しくありません。").arg(words.join(' '))
+            : QString("「%1」というコマンドはありません。").arg(words.first());
     return usage_error(message, nullptr);
   }
   CommandArgs args;

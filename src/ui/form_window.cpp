@@ -23,6 +23,7 @@
 #include "ui/shape_widget.h"
 #include "ui/twips.h"
 #include "ui/widget_text.h"
+#include "ui/window_mover.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ FormWindow::FormWindow(Form& form, std::function<void()> after_event)
                                        Qt::WindowCloseButtonHint
                                  : Qt::Window | Qt::FramelessWindowHint);
   build();
+  if (!form.has_border) new WindowMover(client_);
   sync();
 }
 
