@@ -17,6 +17,10 @@ add_custom_command(OUTPUT ${package_out}/toribe.1.gz ${package_out}/changelog.gz
                    WORKING_DIRECTORY ${package_out})
 add_custom_target(toribe_documents DEPENDS ${package_out}/toribe.1.gz ${package_out}/changelog.gz)
 add_dependencies(toribe toribe_documents)
+# Everything the install takes: the program and the modules it loads (scripts/package.sh).
+get_property(loadable_modules GLOBAL PROPERTY toribe_modules)
+add_custom_target(toribe_installed)
+add_dependencies(toribe_installed toribe ${loadable_modules})
 
 install(FILES ${package_out}/jp.toribe.Toribe.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${package_out}/toribe.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
