@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
           qt6-translations-l10n desktop-file-utils
-          libical-dev liberfa-dev libicu-dev poppler-utils)
+          libical-dev liberfa-dev libicu-dev poppler-utils qtkeychain-qt6-dev)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 # The package and its checks: dpkg-shlibdeps (dpkg-dev), lintian, the metainfo validator.

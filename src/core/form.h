@@ -80,6 +80,7 @@ struct Control {
   bool word_wrap = true;     // labels: a caption too wide for the label breaks into lines
   bool tab_stop = true;      // false: Tab passes the control by; a click still focuses it
   int max_length = 0;        // text boxes, 0 for no limit
+  bool password = false;     // text boxes: each character shown as ●
   int border_width = 1;      // shapes and lines, pixels
   bool rounded = false;      // shapes: rounded corners
   bool filled = false;       // shapes: painted inside with back

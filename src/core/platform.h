@@ -16,6 +16,15 @@ enum class MsgIcon { None, Stop, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 enum class FileChooser { Open, Save };
 
+// What the desktop keyring answered. NoKeyring: no keyring service answers (none runs,
+// or it refused), which callers tell apart from a key that holds nothing.
+enum class KeyringStatus { Found, Missing, NoKeyring };
+struct KeyringAnswer {
+  KeyringStatus status = KeyringStatus::NoKeyring;
+  QString text;  // the secret, when found
+};
+using KeyringDone = std::function<void(const KeyringAnswer&)>;
+
 // The application's title, used by message boxes that give none.
 inline const QString kAppTitle = QStringLiteral("toribe");
 
@@ -64,12 +73,29 @@ class Platform {
     (void)lines;
   }
 
+  // The desktop keyring, by key (an account's USER@HOST). Each answers through done,
+  // at once or later, on the user-interface thread. A write that stored the text
+  // answers Found; a delete answers Missing once the key holds nothing.
+  virtual void keyring_read(const QString& key, KeyringDone done) = 0;
+  virtual void keyring_write(const QString& key, const QString& text, KeyringDone done) = 0;
+  virtual void keyring_delete(const QString& key, KeyringDone done) = 0;
+  // Asks whether to trust a server's certificate that the system does not: the
+  // server's name and the certificate's SHA-256 fingerprint as colon-separated hex.
+  virtual bool trust_certificate(const QString& host, const QString& fingerprint) = 0;
+
   // Shows the pages in the print preview, from which they are printed or saved as PDF.
   virtual void print_preview(const PaperDocument& document) = 0;
   // A list of names with check boxes, all ticked: the ticks when confirmed, nothing
   // on Cancel.
   virtual std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
                                                    const QStringList& names) = 0;
+
+  // Told by the savers whenever a data file was written (its name as written), so
+  // that whoever keeps the files in step with elsewhere can follow.
+  std::function<void(const QString& file_name)> on_file_saved;
+  void file_saved(const QString& file_name) {
+    if (on_file_saved) on_file_saved(file_name);
+  }
 
   // The runtime's random sequence: [0, 1), the same sequence at every start.
   float rnd() { return rnd_.next(); }

@@ -31,6 +31,7 @@ bool save_if_changed(Platform& platform, bool& dirty, const QString& file_name,
     return false;
   }
   dirty = false;
+  platform.file_saved(file_name);
   return true;
 }
 

@@ -11,7 +11,10 @@ void tell_write_failure(Platform& platform, const QString& file_name) {
 }
 
 bool save_lines(Platform& platform, const QString& file_name, const QStringList& lines) {
-  if (write_lines(file_name, lines)) return true;
+  if (write_lines(file_name, lines)) {
+    platform.file_saved(file_name);
+    return true;
+  }
   tell_write_failure(platform, file_name);
   return false;
 }

@@ -148,3 +148,35 @@ std::optional<QList<bool>> ScriptedPlatform::choose_ticked(const QString&, const
     if (line >= 0 && line < ticks.size()) ticks[line] = false;
   return ticks;
 }
+
+void ScriptedPlatform::keyring_read(const QString& key, KeyringDone done) {
+  if (!keyring_answers) return done({KeyringStatus::NoKeyring, {}});
+  const auto held = keyring.find(key);
+  if (held == keyring.end()) return done({KeyringStatus::Missing, {}});
+  done({KeyringStatus::Found, held->second});
+}
+
+void ScriptedPlatform::keyring_write(const QString& key, const QString& text, KeyringDone done) {
+  if (!keyring_answers) return done({KeyringStatus::NoKeyring, {}});
+  keyring[key] = text;
+  done({KeyringStatus::Found, text});
+}
+
+void ScriptedPlatform::keyring_delete(const QString& key, KeyringDone done) {
+  if (!keyring_answers) return done({KeyringStatus::NoKeyring, {}});
+  keyring.erase(key);
+  done({KeyringStatus::Missing, {}});
+}
+
+bool ScriptedPlatform::trust_certificate(const QString& host, const QString& fingerprint) {
+  trust_questions.push_back({host, fingerprint});
+  if (trust_answers.empty()) {
+    if (fault.isEmpty() && !answer_unqueued)
+      fault = QString("certificate question for %1 (%2) asked with no answer queued")
+                  .arg(host, fingerprint);
+    return false;
+  }
+  const bool trust = trust_answers.front();
+  trust_answers.pop_front();
+  return trust;
+}

@@ -60,6 +60,13 @@ struct AnswerQueues {
   }
 };
 
+// A certificate question as it was asked.
+struct TrustQuestion {
+  QString host;
+  QString fingerprint;
+  bool checked = false;
+};
+
 struct ShownNotice {
   QString title;
   QString body;  // the lines joined by CR LF
@@ -120,6 +127,17 @@ class ScriptedPlatform : public Platform {
   void notify(const QString& title, const QStringList& lines) override {
     notices.push_back({title, lines.join("\r\n")});
   }
+
+  // The keyring: the texts it holds by key, or none answering at all.
+  bool keyring_answers = true;
+  std::map<QString, QString> keyring;
+  void keyring_read(const QString& key, KeyringDone done) override;
+  void keyring_write(const QString& key, const QString& text, KeyringDone done) override;
+  void keyring_delete(const QString& key, KeyringDone done) override;
+  // Answers for the next certificate questions; one asked with none queued is a fault.
+  std::deque<bool> trust_answers;
+  std::vector<TrustQuestion> trust_questions;
+  bool trust_certificate(const QString& host, const QString& fingerprint) override;
 
   // The print previews shown, oldest first; a scenario marks those it checked.
   struct Printed {

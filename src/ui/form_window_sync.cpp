@@ -183,6 +183,8 @@ void FormWindow::sync_control(Control& control) {
     const int max_length = control.max_length > 0 ? control.max_length : 32767;
     if (edit->maxLength() != max_length) edit->setMaxLength(max_length);
     if (edit->alignment() != align) edit->setAlignment(align);
+    const QLineEdit::EchoMode echo = control.password ? QLineEdit::Password : QLineEdit::Normal;
+    if (edit->echoMode() != echo) edit->setEchoMode(echo);
     set_input_method(edit, control);
   } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
     if (from_widget_text(edit->toPlainText()) != control.text) {

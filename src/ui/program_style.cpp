@@ -23,8 +23,7 @@ class OverflowArrows : public QIconEngine {
     painter->translate(rect.topLeft());
     painter->scale(rect.width() / 16.0, rect.height() / 16.0);
     if (orientation_ == Qt::Vertical) painter->setTransform(QTransform(0, 1, 1, 0, 0, 0), true);
-    for (qreal x : {4.5, 8.5})
-      painter->drawPolyline(QPolygonF({{x, 4.5}, {x + 3, 8}, {x, 11.5}}));
+    for (qreal x : {4.5, 8.5}) painter->drawPolyline(QPolygonF({{x, 4.5}, {x + 3, 8}, {x, 11.5}}));
     painter->restore();
   }
 
@@ -76,6 +75,12 @@ void draw_fusion_top_toolbar(const QStyleOptionToolBar& bar, QPainter* painter) 
 }
 
 }  // namespace
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returned) const {
+  if (hint == SH_LineEdit_PasswordCharacter) return 0x25CF;  // ●
+  return QProxyStyle::styleHint(hint, option, widget, returned);
+}
 
 QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                  const QWidget* widget) const {

@@ -7,12 +7,14 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
 
+#include "keyring/desktop_keyring.h"
 #include "ui/desktop_notices.h"
 #include "ui/font_config_reader.h"
 #include "ui/help_window.h"
@@ -77,6 +79,38 @@ MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon i
       return buttons == MsgButtons::OkCancel && box.clickedButton() == nullptr ? MsgAnswer::Cancel
                                                                                : MsgAnswer::Ok;
   }
+}
+
+void QtPlatform::keyring_read(const QString& key, KeyringDone done) {
+  desktop_keyring_read(key, std::move(done));
+}
+
+void QtPlatform::keyring_write(const QString& key, const QString& text, KeyringDone done) {
+  desktop_keyring_write(key, text, std::move(done));
+}
+
+void QtPlatform::keyring_delete(const QString& key, KeyringDone done) {
+  desktop_keyring_delete(key, std::move(done));
+}
+
+bool QtPlatform::trust_certificate(const QString& host, const QString& fingerprint) {
+  finish_reading_font_configuration();
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle("証明書の確認");
+  box.setIcon(QMessageBox::Warning);
+  box.setText(
+      QString("サーバー「%1」の証明書は、このコンピューターが信頼していないものです。").arg(host));
+  box.setInformativeText(
+      QString("SHA-256 指紋:\n%1\n\nこの指紋がサーバーの管理者から聞いたものと同じときだけ、"
+              "信頼してください。")
+          .arg(fingerprint));
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QPushButton* trust = box.addButton("信頼する", QMessageBox::AcceptRole);
+  QPushButton* refuse = box.addButton("やめる", QMessageBox::RejectRole);
+  box.setDefaultButton(refuse);
+  box.setEscapeButton(refuse);
+  box.exec();
+  return box.clickedButton() == trust;
 }
 
 QString QtPlatform::input_box(const QString& prompt, const QString& title,

@@ -33,6 +33,10 @@ class QtPlatform : public Platform {
   void show_help() override;
   void quit() override;
   void notify(const QString& title, const QStringList& lines) override;
+  void keyring_read(const QString& key, KeyringDone done) override;
+  void keyring_write(const QString& key, const QString& text, KeyringDone done) override;
+  void keyring_delete(const QString& key, KeyringDone done) override;
+  bool trust_certificate(const QString& host, const QString& fingerprint) override;
   // In print_preview.cpp.
   void print_preview(const PaperDocument& document) override;
   std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,

@@ -241,6 +241,21 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     platform_->untick_answers.push_back(lines);
     return {};
   }
+  if (verb == "answer" && w.size() == 3 && w[1].text == "trust" && !w[1].quoted) {
+    if (arg(2) != "yes" && arg(2) != "no") return "answer trust takes yes or no";
+    platform_->trust_answers.push_back(arg(2) == "yes");
+    return {};
+  }
+  if (verb == "keyring") {
+    if (w.size() == 2 && arg(1) == "none" && !w[1].quoted) {
+      platform_->keyring_answers = false;
+      return {};
+    }
+    if (w.size() != 3 || !w[2].quoted) return "keyring takes KEY \"TEXT\" or none";
+    platform_->keyring_answers = true;
+    platform_->keyring[arg(1)] = arg(2);
+    return {};
+  }
   if (verb == "answer" && w.size() == 3 && w[1].text == "file" && !w[1].quoted && w[2].quoted) {
     platform_->answers.files.push_back(w[2].text);
     return {};

@@ -33,6 +33,25 @@ QString Runner::expect(const std::vector<Word>& w, const Command& command) {
       }
     return fail("notice " + quoted(w[2].text), "no notice");
   }
+  if (what == "keyring" && w.size() == 4) {
+    const auto held = platform_->keyring.find(arg(2));
+    // A keyring that does not answer holds nothing.
+    const bool none = !platform_->keyring_answers || held == platform_->keyring.end();
+    const QString found = none ? QString("none") : quoted(held->second);
+    const QString expected = w[3].quoted ? quoted(w[3].text) : w[3].text;
+    if (!w[3].quoted && expected != "none") return "expect keyring takes KEY \"TEXT\" or none";
+    return found == expected ? QString() : fail("keyring " + arg(2) + " " + expected, found);
+  }
+  if (what == "trust" && w.size() == 3 && w[2].quoted) {
+    for (TrustQuestion& question : platform_->trust_questions)
+      if (!question.checked) {
+        question.checked = true;
+        return question.fingerprint == w[2].text
+                   ? QString()
+                   : fail("trust " + quoted(w[2].text), quoted(question.fingerprint));
+      }
+    return fail("trust " + quoted(w[2].text), "no certificate question");
+  }
   if (what == "message" && w.size() >= 3 && w[2].quoted) return expect_box(false, w);
   if (what == "input" && w.size() >= 3 && w[2].quoted) return expect_box(true, w);
   if (what == "chooser" && w.size() == 3 && w[2].quoted) {
