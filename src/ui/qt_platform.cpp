@@ -81,16 +81,25 @@ MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon i
   }
 }
 
+// The keyring answers later, outside any window event: the windows show what the
+// answer changed.
+KeyringDone QtPlatform::then_show(KeyringDone done) {
+  return [this, done = std::move(done)](const KeyringAnswer& answer) {
+    if (done) done(answer);
+    windows_.sync_all();
+  };
+}
+
 void QtPlatform::keyring_read(const QString& key, KeyringDone done) {
-  desktop_keyring_read(key, std::move(done));
+  desktop_keyring_read(key, then_show(std::move(done)));
 }
 
 void QtPlatform::keyring_write(const QString& key, const QString& text, KeyringDone done) {
-  desktop_keyring_write(key, text, std::move(done));
+  desktop_keyring_write(key, text, then_show(std::move(done)));
 }
 
 void QtPlatform::keyring_delete(const QString& key, KeyringDone done) {
-  desktop_keyring_delete(key, std::move(done));
+  desktop_keyring_delete(key, then_show(std::move(done)));
 }
 
 bool QtPlatform::trust_certificate(const QString& host, const QString& fingerprint) {

@@ -45,6 +45,7 @@ class QtPlatform : public Platform {
   WindowSet& windows() { return windows_; }
 
  private:
+  KeyringDone then_show(KeyringDone done);
   WindowSet windows_;
   std::unique_ptr<InstanceLock> lock_;
   QMap<int, QTimer*> timers_;
