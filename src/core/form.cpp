@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/platform.h"
+#include "core/text_file.h"
 
 Control& Form::add(Kind kind, const QString& name, int index) {
   Control& control = controls_.emplace_back();
@@ -52,11 +53,24 @@ Control& Form::frame_borderless(int frame_width, int frame_height, Rgb colour) {
   return frame;
 }
 
+// Typed or pasted text reaches every handler in the forms CP932 holds, so that
+// 〜 from an input method is kept rather than refused.
+void Form::take_cp932_forms(Event& event) {
+  if (event.type == Event::KeyPress && event.key_ascii > 0 && event.key_ascii <= 0xffff) {
+    const QString typed(QChar(char16_t(event.key_ascii)));
+    event.key_ascii = replace_with_cp932_forms(typed)[0].unicode();
+  } else if (event.type == Event::Change) {
+    if (Control* box = find(event.name, event.index); box && box->kind == Kind::TextBox)
+      box->text = replace_with_cp932_forms(box->text);
+  }
+}
+
 void Form::dispatch(Event& event) {
   if (event.type == Event::QueryUnload && !has_border) {
     event.cancel = true;
     return;
   }
+  take_cp932_forms(event);
   const bool own = event.name == name_;
   for (const Route& route : routes_)
     if (route.type == event.type && (route.control.isEmpty() ? own : route.control == event.name)) {

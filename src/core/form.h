@@ -255,6 +255,8 @@ class Form {
   Platform& platform() { return platform_; }
 
  private:
+  void take_cp932_forms(Event& event);
+
   QString name_;
   Platform& platform_;
   std::vector<Route> routes_;

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 
 namespace {
 constexpr const char* kCodePage = "windows-31j";
@@ -23,6 +24,18 @@ std::optional<QString> from_cp932_strict(const QByteArray& bytes) {
   QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
   QString text = decoder(bytes);
   if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
+QString replace_with_cp932_forms(QString text) {
+  static constexpr std::pair<char16_t, char16_t> kForms[] = {
+      {u'\u301c', u'\uff5e'}, {u'\u2212', u'\uff0d'}, {u'\u2016', u'\u2225'},
+      {u'\u2014', u'\u2015'}, {u'\u00a2', u'\uffe0'}, {u'\u00a3', u'\uffe1'},
+      {u'\u00ac', u'\uffe2'},
+  };
+  for (QChar& ch : text)
+    for (const auto& [jis, windows] : kForms)
+      if (ch == QChar(jis)) ch = QChar(windows);
   return text;
 }
 

@@ -17,6 +17,11 @@ bool cp932_can_encode(const QString& text);
 // Every character of text that CP932 has no form for, each once, in order of
 // appearance; empty when the whole text can be saved.
 QString cp932_unsaveable(const QString& text);
+// The text with each character that the JIS mapping and the Windows CP932 table
+// disagree on (〜 U+301C, − U+2212, ‖ U+2016, — U+2014, ¢ U+00A2, £ U+00A3, ¬ U+00AC)
+// replaced by the one CP932 holds (～ U+FF5E, － U+FF0D, ∥ U+2225, ― U+2015, ￠, ￡, ￢).
+// Input methods and phones send the JIS forms; applied wherever text enters.
+QString replace_with_cp932_forms(QString text);
 // Takes every character CP932 cannot hold out of text (a character beyond the basic
 // plane whole) and answers them as cp932_unsaveable does: empty when nothing was taken.
 QString take_out_unsaveable(QString& text);

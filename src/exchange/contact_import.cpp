@@ -60,6 +60,7 @@ Numbers numbers(const Vcard& card) {
 // Line breaks become blanks, as a record is one line. Answers the characters taken.
 int clean_field(QString& text) {
   text.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
+  text = replace_with_cp932_forms(text);
   if (!text.contains('"') && cp932_can_encode(text)) return 0;
   QString kept;
   int dropped = 0;

@@ -68,8 +68,8 @@ void Toribe::day_setting_press(int cell, int button) {
       if (slot > kLastKinenSlot) {
         platform().message(kTableFull);
       } else {
-        const QString comment =
-            platform().input_box("コメントを入力して下さい。", "ユーザー記念日の入力", "");
+        const QString comment = replace_with_cp932_forms(
+            platform().input_box("コメントを入力して下さい。", "ユーザー記念日の入力", ""));
         if (const QString refusal = comment_refusal(comment); !refusal.isEmpty())
           platform().message(refusal);  // refused at entry, so saving loses nothing
         else if (!comment.isEmpty())

@@ -84,4 +84,20 @@ TEST(TextFile, NamesEachCharacterCp932CannotHoldOnce) {
   EXPECT_EQ(typed, QString::fromUtf8("abc①"));
 }
 
+// Input methods and phones send the JIS forms; each becomes the character CP932
+// holds, with that character's own bytes, so typing it is not refused.
+TEST(TextFile, JisFormsBecomeWhatCp932Holds) {
+  const struct {
+    char16_t typed, kept;
+    QByteArray bytes;
+  } rows[] = {{u'〜', u'～', "\x81\x60"}, {u'−', u'－', "\x81\x7c"}, {u'‖', u'∥', "\x81\x61"},
+              {u'—', u'―', "\x81\x5c"},   {u'¢', u'￠', "\x81\x91"}, {u'£', u'￡', "\x81\x92"},
+              {u'¬', u'￢', "\x81\xca"}};
+  for (const auto& row : rows) {
+    const QString kept = replace_with_cp932_forms(QString("1") + QChar(row.typed) + "2");
+    EXPECT_EQ(kept, QString("1") + QChar(row.kept) + "2") << int(row.typed);
+    EXPECT_EQ(to_cp932(kept), "1" + row.bytes + "2") << int(row.typed);
+  }
+}
+
 }  // namespace

@@ -66,6 +66,14 @@ TEST_F(MemoModes, AStrayPressOnADisabledButtonDoesNothing) {
   EXPECT_EQ(text("Label3"), "2003年 5月");
 }
 
+TEST_F(MemoModes, PastedJisFormsAreKeptAsCp932HoldsThem) {
+  start();
+  choose("mnu_memo");
+  type_memo("10時〜12時 −5");  // as a paste: a change with no key
+  EXPECT_EQ(unchecked_messages(), QStringList{});
+  EXPECT_EQ(text("Text2"), "10時～12時 －5");
+}
+
 TEST_F(MemoModes, EntryIsRefusedAtTwoHundredMemos) {
   QStringList lines;
   for (int i = 0; i < 200; ++i) lines << QString("2003/06/01memo %1").arg(i);
