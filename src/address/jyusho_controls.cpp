@@ -40,6 +40,7 @@ void Jyusho::create_controls() {
   frame_borderless(7520, 5360, kBlack);
   Control& title = place(add(Kind::Label, "Label1"), kLabelLeft, 180, 2700, 420);
   title.text = "住　所　録";
+  title_label = title.name;
   title.font = {"ＭＳ 明朝", 16, true};
   place(add(Kind::Label, "Label2"), 3120, 330, 960, 240).text = "Ver.1.01";
 

@@ -55,6 +55,7 @@ void Meishi::create_controls() {
 
   Control& heading = place(add(Kind::Label, "Label1"), 2040, 360, 3615, 615);
   heading.text = "名　刺　管　理";
+  title_label = heading.name;
   heading.fore = kRed;
   // A point smaller than the heading's designed size, so that its seven characters
   // fit the label's width in the IPA font on one line.

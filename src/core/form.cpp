@@ -45,6 +45,13 @@ Control* Form::find_ref(const QString& ref) {
   return ok ? find(ref.left(open), index) : nullptr;
 }
 
+QString Form::window_title() const {
+  if (!caption.isEmpty() || title_label.isEmpty()) return caption;
+  QString words = c(title_label).text;
+  words.remove(u' ').remove(u'\u3000');
+  return words;
+}
+
 Control& Form::frame_borderless(int frame_width, int frame_height, Rgb colour) {
   has_border = false;
   Control& frame = place(add(Kind::Shape, "Shape1"), 0, 0, frame_width, frame_height);

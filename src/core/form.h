@@ -200,6 +200,11 @@ class Form {
   bool has_border = true;  // false: a borderless window framed by its own drawing
   bool loaded = false;
   Rgb back = kSystemColour;
+  // The label that carries a borderless window's title, drawn inside the window.
+  QString title_label;
+  // What the desktop names the window by (task bar, Alt+Tab): the caption, or
+  // where there is none the title label's words without their spacing blanks.
+  QString window_title() const;
 
   Control& add(Kind kind, const QString& name, int index = -1);
   Control& add_button(const ButtonLine& line);

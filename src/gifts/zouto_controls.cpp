@@ -53,6 +53,7 @@ void Zouto::create_controls() {
   frame_borderless(kWidth, kHeight, {0, 128, 128});
   Control& heading = place(add(Kind::Label, "Label6"), 240, 150, 2505, 360);
   heading.text = "贈答控え";
+  title_label = heading.name;
   heading.font = {"ＭＳ 明朝", 14, true};
 
   Control& month = place(add(Kind::Label, "Label5"), kGridLeft, 630, 2505, 300);

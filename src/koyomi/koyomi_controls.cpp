@@ -35,6 +35,7 @@ void Koyomi::create_controls() {
   frame_borderless(kWidth, kHeight, {128, 64, 0});
   Control& heading = place(add(Kind::Label, "Label6"), 240, 150, 2505, 360);
   heading.text = "こよみ";
+  title_label = heading.name;
   heading.font = {"ＭＳ 明朝", 14, true};
 
   Control& month = place(add(Kind::Label, "Label5"), 2880, 750, 2280, 300);

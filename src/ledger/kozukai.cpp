@@ -60,6 +60,7 @@ void Kozukai::create_controls() {
 
   Control& title = place(add(Kind::Label, "Label1"), 1680, 360, 2895, 615);
   title.text = "こづかい帳";
+  title_label = title.name;
   title.fore = kRed;
   title.font = {"ＭＳ Ｐ明朝", 27.75, false};
   place(add(Kind::Label, "Label2"), 4560, 720, 975, 255).text = "Ver.1.02";

@@ -25,6 +25,7 @@ Dice::~Dice() { stop_throw(); }
 
 void Dice::create_controls() {
   frame_borderless(kWidth, kHeight, {0, 128, 0});
+  caption = "さいころ";  // no title label: the desktop names it as the menu does
   place(add(Kind::Image, "Image1"), kRestLeft, kRestTop, kDieSize, kDieSize).picture =
       ":/dice/1.png";
   // The throw button's caption is its own name, as it has always been.

@@ -29,6 +29,7 @@ void Nengou::create_controls() {
   frame_borderless(3900, 3380, {0, 0, 128});
   Control& title = place(add(Kind::Label, "Label1"), 240, 150, 2100, 360);
   title.text = "年号変換";
+  title_label = title.name;
   title.font = {"ＭＳ 明朝", 14, true};
   place(add(Kind::Label, "Label2"), 2700, 240, 960, 240).text = "Ver.1.00";
 

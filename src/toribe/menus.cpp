@@ -52,12 +52,21 @@ Handler<Toribe> opens(const char* window, qint16 Module1::*flag = nullptr) {
   return [window, flag](Toribe& form, Event&) { form.open_tool(window, flag); };
 }
 
+// The item's words as a message box's title: without the "…" that says a dialog follows.
+QString item_words(const Control& item) {
+  QString words = item.text;
+  if (words.endsWith(u'…')) words.chop(1);
+  return words;
+}
+
 Handler<Toribe> exports(MenuExport what) {
-  return [what](Toribe& form, Event& e) { form.mnu_export_Click(what, form.c(e.name).text); };
+  return
+      [what](Toribe& form, Event& e) { form.mnu_export_Click(what, item_words(form.c(e.name))); };
 }
 
 Handler<Toribe> imports(ContactBook book) {
-  return [book](Toribe& form, Event& e) { form.mnu_import_Click(book, form.c(e.name).text); };
+  return
+      [book](Toribe& form, Event& e) { form.mnu_import_Click(book, item_words(form.c(e.name))); };
 }
 
 // A separator line between menu items; choosing it does nothing.

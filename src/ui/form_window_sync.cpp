@@ -74,7 +74,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 void FormWindow::sync() {
   if (!live()) return;
   syncing_ = true;
-  if (windowTitle() != form_.caption) setWindowTitle(form_.caption);
+  if (const QString title = form_.window_title(); windowTitle() != title) setWindowTitle(title);
   // Placed only when the form places it: the user's moves are written back to
   // the form, so a refresh never undoes them. Fixed size: no resizing, no maximising.
   const QRect placed(form_.left, form_.top, form_.width, form_.height);
