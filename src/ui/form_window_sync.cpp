@@ -35,6 +35,8 @@ void set_colours(QWidget* widget, const Control& control) {
 
 // The input method as the box's mode asks: Japanese boxes compose freely, number
 // boxes offer digits, code boxes hint Latin, "off" boxes take no composition at all.
+// The hints alone do not reach every input method (fcitx5 with Mozc stays in
+// hiragana), so half-width boxes take no composition either: keys arrive as typed.
 Qt::InputMethodHints input_method_hints(const Control& control) {
   if (control.numeric) return Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText;
   if (control.ime == ImeMode::Alphanumeric) return Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
@@ -44,7 +46,8 @@ Qt::InputMethodHints input_method_hints(const Control& control) {
 void set_input_method(QWidget* edit, const Control& control) {
   const Qt::InputMethodHints hints = input_method_hints(control);
   if (edit->inputMethodHints() != hints) edit->setInputMethodHints(hints);
-  const bool enabled = control.ime != ImeMode::Off && !control.locked;
+  const bool half_width = control.numeric || control.ime == ImeMode::Alphanumeric;
+  const bool enabled = control.ime != ImeMode::Off && !half_width && !control.locked;
   if (edit->testAttribute(Qt::WA_InputMethodEnabled) != enabled)
     edit->setAttribute(Qt::WA_InputMethodEnabled, enabled);
 }

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QInputMethod>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +25,12 @@
 namespace {
 
 QString shown_text(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+
+// A box opened from a text box's change takes the focus, and Qt then asks the input
+// method to commit its composition; fcitx5 still holds the text it has just committed
+// and would type it a second time (a refused character told of twice). Dropping
+// the input method's state first leaves nothing to commit.
+void settle_input_method() { QGuiApplication::inputMethod()->reset(); }
 
 // Wide enough for the whole title beside the window manager's buttons, and for
 // the longest line of the prompt.
@@ -49,8 +56,10 @@ QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
 MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon icon,
                               const QString& title) {
   finish_reading_font_configuration();
+  settle_input_method();
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
+  box.setTextFormat(Qt::PlainText);  // a message may quote typed text holding '<'
   box.setText(shown_text(text));
   static const QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
                                              QMessageBox::Question, QMessageBox::Warning,
@@ -124,6 +133,7 @@ bool QtPlatform::trust_certificate(const QString& host, const QString& fingerpri
 
 QString QtPlatform::input_box(const QString& prompt, const QString& title,
                               const QString& default_text) {
+  settle_input_method();
   QInputDialog box(QApplication::activeWindow());
   box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
   box.setLabelText(shown_text(prompt));

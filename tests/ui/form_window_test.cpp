@@ -100,8 +100,8 @@ TEST_F(Windows, InputMethodFollowsTheBoxMode) {
   } rows[] = {
       {ImeMode::None, false, true, Qt::ImhNone},
       {ImeMode::Hiragana, false, true, Qt::ImhNone},
-      {ImeMode::Alphanumeric, false, true, Qt::ImhPreferLatin | Qt::ImhNoPredictiveText},
-      {ImeMode::Alphanumeric, true, true, Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText},
+      {ImeMode::Alphanumeric, false, false, Qt::ImhPreferLatin | Qt::ImhNoPredictiveText},
+      {ImeMode::Alphanumeric, true, false, Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText},
       {ImeMode::Off, true, false, Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText},
       {ImeMode::Off, false, false, Qt::ImhNone},
   };
