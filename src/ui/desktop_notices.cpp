@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "ui/notice_body.h"
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -39,11 +41,26 @@ void DesktopNotices::send(const QString& title, const QStringList& lines) {
   if (!listening_)
     listening_ = bus.connect(kService, kPath, kInterface, "ActionInvoked", this,
                              SLOT(action_invoked(uint, QString)));
+  // Asked each time: the service may have been replaced by one that reads markup.
+  const QDBusMessage ask =
+      QDBusMessage::createMethodCall(kService, kPath, kInterface, "GetCapabilities");
+  auto* asking = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+  connect(asking, &QDBusPendingCallWatcher::finished, this,
+          [this, title, lines](QDBusPendingCallWatcher* w) {
+            const QDBusPendingReply<QStringList> reply = *w;
+            w->deleteLater();
+            if (reply.isValid())
+              notify(title, notice_body(lines, reply.value().contains("body-markup")));
+          });
+}
+
+void DesktopNotices::notify(const QString& title, const QString& body) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Notify");
   const QVariantMap hints{{"desktop-entry", QStringLiteral("toribe")},
                           {"image-data", QVariant::fromValue(icon_data())}};
-  call << QStringLiteral("トリベ") << uint(0) << QStringLiteral("toribe") << title
-       << lines.join('\n') << QStringList{"default", QStringLiteral("開く")} << hints << -1;
+  call << QStringLiteral("トリベ") << uint(0) << QStringLiteral("toribe") << title << body
+       << QStringList{"default", QStringLiteral("開く")} << hints << -1;
   // Asynchronous: a missing or slow service never holds up the window.
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {

@@ -20,6 +20,8 @@ class DesktopNotices : public QObject {
   void action_invoked(uint id, const QString& action_key);
 
  private:
+  void notify(const QString& title, const QString& body);
+
   std::function<void()> on_default_;
   QSet<uint> sent_;  // the ids the service gave this program's notifications
   bool listening_ = false;

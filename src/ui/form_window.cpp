@@ -194,6 +194,7 @@ QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
   switch (control.kind) {
     case Kind::Label: {
       auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);  // the form's text as typed, never read as markup
       label->setWordWrap(true);
       return label;
     }

@@ -62,6 +62,7 @@ class FormWindow : public QMainWindow {
   void fire(Event& event);  // the form may change the event (a swallowed key)
   void fire(Event::Type type, const Control& control);
   bool forward_key(Control& control, QKeyEvent* key);
+  bool show_plain_tooltip(QObject* watched, QEvent* event);
   bool mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e);
   void escape();
   void press_button(const Control& control, QPushButton* button);

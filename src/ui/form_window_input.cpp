@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include "ui/form_window.h"
 #include "ui/list_box.h"
@@ -82,6 +84,16 @@ bool reaches_forms(QEvent::Type type) {
 
 }  // namespace
 
+// A tooltip holds the form's text, typed or read from a file: Qt would take one
+// with a '<' for rich text and show <b> as bold, so such a one is shown escaped.
+bool FormWindow::show_plain_tooltip(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || !Qt::mightBeRichText(widget->toolTip())) return false;
+  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                     Qt::convertFromPlainText(widget->toolTip(), Qt::WhiteSpacePre), widget);
+  return true;
+}
+
 void FormWindow::fire(Event& event) {
   if (!live()) return;
   form_.dispatch(event);
@@ -97,6 +109,7 @@ void FormWindow::fire(Event::Type type, const Control& control) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) return show_plain_tooltip(watched, event);
   if (quiet() || !reaches_forms(event->type())) return false;
   const bool on_client = watched == client_;
   // A mouse event a control left unhandled travels on to the background; the

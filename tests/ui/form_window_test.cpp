@@ -7,13 +7,16 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 
 #include "core/scripted_platform.h"
+#include "ui/notice_body.h"
 #include "ui/qt_platform.h"
 #include "ui/twips.h"
 
@@ -29,6 +32,7 @@ class TestForm : public Form {
     Control& bar = place(add(Kind::VScroll, "VScroll1"), 2700, 120, 255, 1200);
     bar.maximum = 10;
     place(add(Kind::Button, "Command1"), 120, 1560, 1200, 420).text = "戻る";
+    place(add(Kind::Label, "Label1"), 1500, 1560, 1200, 420);
   }
   std::vector<Event> events;
   bool quit_on_close = false;
@@ -114,6 +118,21 @@ TEST_F(Windows, InputMethodFollowsTheBoxMode) {
       EXPECT_EQ(edit->testAttribute(Qt::WA_InputMethodEnabled), row.enabled) << box;
       EXPECT_EQ(edit->inputMethodHints(), row.hints) << box;
     }
+}
+
+// Text holding '<' shows as typed, never read as markup: in a label, a tooltip, and a
+// notice to a service that reads markup in its body (one that does not gets it as is).
+TEST_F(Windows, FormTextIsNeverReadAsMarkup) {
+  EXPECT_EQ(notice_body({"A&B <b>太字</b>", "<重要>"}, true),
+            "A&amp;B &lt;b&gt;太字&lt;/b&gt;\n&lt;重要&gt;");
+  EXPECT_EQ(notice_body({"A&B <b>"}, false), "A&B <b>");
+  form.c("Label1").text = form.c("Label1").tooltip = "<b>太字</b>の記念日";
+  windows.sync_all();
+  auto* label = widget<QLabel>("Label1");
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(label, &hover);
+  EXPECT_TRUE(QToolTip::text().contains("&lt;b&gt;太字")) << QToolTip::text().toStdString();
 }
 
 TEST_F(Windows, UserMoveIsKeptUntilTheFormPlacesTheWindow) {
