@@ -137,7 +137,9 @@ std::optional<int> run_command_line(int argc, char** argv) {
   const QStringList rest = words.mid(command->words.size());
   for (int i = 0; i < rest.size(); ++i) {
     const QString& word = rest[i];
-    if (word.startsWith("--")) {
+    if (command->flags.contains(word)) {
+      args.options[word] = QString();
+    } else if (word.startsWith("--")) {
       if (!command->options.contains(word))
         return usage_error(QString("「%1」は使えないオプションです。").arg(word), command);
       if (i + 1 >= rest.size())

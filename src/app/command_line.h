@@ -6,7 +6,7 @@
 #include <optional>
 
 // What a command is given: the data folder, its own arguments (after the
-// command's words) and its options ("--year" -> "2026").
+// command's words) and its options ("--year" -> "2026"; a flag given -> "").
 struct CommandArgs {
   QString data_dir;
   QStringList args;
@@ -23,12 +23,13 @@ struct UsageError {
 };
 
 struct Command {
-  QStringList words;      // "export", "calendar"
-  QString usage;          // the arguments after the words: "FILE [--from YYYY] [--to YYYY]"
-  QString summary;        // one line of --help, Japanese
-  QStringList options;    // the options it takes, each with a value: "--from"
+  QStringList words;    // "export", "calendar"
+  QString usage;        // the arguments after the words: "FILE [--from YYYY] [--to YYYY]"
+  QString summary;      // one line of --help, Japanese
+  QStringList options;  // the options it takes, each with a value: "--from"
   int min_args = 0, max_args = 0;
   int (*run)(const CommandArgs& args) = nullptr;
+  QStringList flags = {};  // the options it takes without a value: "--boxes"
 };
 
 // Every command of the program, in the order --help lists them.

@@ -48,7 +48,8 @@ int print_labels_command(const CommandArgs& args) {
 int print_postcards_command(const CommandArgs& args) {
   const auto book = addresses(args);
   if (!book) return fail(kNoAddresses);
-  const PostcardPages cards = postcard_pages(*book);
+  const PostcardPages cards = postcard_pages(
+      *book, args.options.contains("--boxes") ? BoxOutlines::Draw : BoxOutlines::Omit);
   if (cards.document.pages.empty()) return fail("住所録に名前のある住所がありません。");
   const int status = write_document(cards.document, args.args[0]);
   if (status == kExitOk && cards.left_out > 0)

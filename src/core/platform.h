@@ -28,6 +28,13 @@ using KeyringDone = std::function<void(const KeyringAnswer&)>;
 // The application's title, used by message boxes that give none.
 inline const QString kAppTitle = QStringLiteral("toribe");
 
+// What a list of names with check boxes answers: a tick per name, and the extra
+// check box below the list (false where there is none).
+struct TickedNames {
+  QList<bool> ticks;
+  bool option = false;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -85,10 +92,12 @@ class Platform {
 
   // Shows the pages in the print preview, from which they are printed or saved as PDF.
   virtual void print_preview(const PaperDocument& document) = 0;
-  // A list of names with check boxes, all ticked: the ticks when confirmed, nothing
-  // on Cancel.
-  virtual std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
-                                                   const QStringList& names) = 0;
+  // A list of names with check boxes, all ticked, and below it, where option is not
+  // empty, one more check box with that text, unticked: the ticks when confirmed,
+  // nothing on Cancel.
+  virtual std::optional<TickedNames> choose_ticked(const QString& title, const QString& prompt,
+                                                   const QStringList& names,
+                                                   const QString& option) = 0;
 
   // Told by the savers whenever a data file was written (its name as written), so
   // that whoever keeps the files in step with elsewhere can follow.

@@ -137,16 +137,18 @@ void ScriptedPlatform::show_main(Form& form) {
   if (on_show) on_show(form);
 }
 
-std::optional<QList<bool>> ScriptedPlatform::choose_ticked(const QString&, const QString&,
-                                                           const QStringList& names) {
-  QList<bool> ticks(names.size(), true);
-  if (untick_answers.empty()) return ticks;
-  const std::optional<QList<int>> untick = untick_answers.front();
+std::optional<TickedNames> ScriptedPlatform::choose_ticked(const QString&, const QString&,
+                                                           const QStringList& names,
+                                                           const QString&) {
+  TickedNames chosen{QList<bool>(names.size(), true), false};
+  if (untick_answers.empty()) return chosen;
+  const std::optional<TickAnswer> answer = untick_answers.front();
   untick_answers.pop_front();
-  if (!untick) return std::nullopt;
-  for (int line : *untick)
-    if (line >= 0 && line < ticks.size()) ticks[line] = false;
-  return ticks;
+  if (!answer) return std::nullopt;
+  for (int line : answer->untick)
+    if (line >= 0 && line < chosen.ticks.size()) chosen.ticks[line] = false;
+  chosen.option = answer->option;
+  return chosen;
 }
 
 void ScriptedPlatform::keyring_read(const QString& key, KeyringDone done) {

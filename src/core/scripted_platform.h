@@ -145,12 +145,17 @@ class ScriptedPlatform : public Platform {
     bool checked = false;
   };
   std::vector<Printed> printed;
-  // Answers for the next lists with check boxes: the lines to untick, or nullopt for
-  // Cancel. A list that finds none queued is confirmed with every name ticked.
-  std::deque<std::optional<QList<int>>> untick_answers;
+  // Answers for the next lists with check boxes: the lines to untick and whether the
+  // extra check box is ticked, or nullopt for Cancel. A list that finds none queued is
+  // confirmed with every name ticked and the extra box not.
+  struct TickAnswer {
+    QList<int> untick;
+    bool option = false;
+  };
+  std::deque<std::optional<TickAnswer>> untick_answers;
   void print_preview(const PaperDocument& document) override { printed.push_back({document}); }
-  std::optional<QList<bool>> choose_ticked(const QString&, const QString&,
-                                           const QStringList& names) override;
+  std::optional<TickedNames> choose_ticked(const QString&, const QString&, const QStringList& names,
+                                           const QString&) override;
 
  private:
   struct Timer {

@@ -25,7 +25,11 @@ struct PostcardPages {
   PaperDocument document;
   int left_out = 0;  // addresses without a name
 };
-PostcardPages postcard_pages(const std::vector<PostalAddress>& addresses);
+// A real postcard carries its own red postcode boxes: their outlines are drawn
+// only when asked, for a plain card or a look at the layout. The digits stay put.
+enum class BoxOutlines { Omit, Draw };
+PostcardPages postcard_pages(const std::vector<PostalAddress>& addresses,
+                             BoxOutlines outlines = BoxOutlines::Omit);
 
 // Where a postal code's seven digits are written on a card: the centres of the
 // boxes printed on Japanese postcards, in mm from the card's top left.

@@ -75,13 +75,13 @@ void add_address(Page& page, const PostalAddress& address) {
              kAddressTop + drop * em, size);
 }
 
-void add_postcode(Page& page, const QString& postcode) {
+void add_postcode(Page& page, const QString& postcode, BoxOutlines outlines) {
   QString digits;
   for (QChar c : to_full_width(postcode))
     if (c >= u'０' && c <= u'９') digits += c;
   for (int i = 0; i < 7; ++i) {
     const QRectF box(kBoxLefts[i], kBoxTop, kBoxWidth, kBoxHeight);
-    page.boxes.push_back({box, kBoxRed, 0.3});
+    if (outlines == BoxOutlines::Draw) page.boxes.push_back({box, kBoxRed, 0.3});
     if (i < digits.size())
       page.texts.push_back({box, QString(QChar(digits[i].unicode() - u'０' + u'0')), kDigitPoint,
                             kBlack, TextAlign::Centre});
@@ -103,7 +103,7 @@ QPointF postcode_box_centre(int digit) {
   return {kBoxLefts[digit] + kBoxWidth / 2, kBoxTop + kBoxHeight / 2};
 }
 
-PostcardPages postcard_pages(const std::vector<PostalAddress>& addresses) {
+PostcardPages postcard_pages(const std::vector<PostalAddress>& addresses, BoxOutlines outlines) {
   PostcardPages result{{"年賀状の宛名", {}}, 0};
   for (const PostalAddress& address : addresses) {
     if (address.name.isEmpty()) {
@@ -111,7 +111,7 @@ PostcardPages postcard_pages(const std::vector<PostalAddress>& addresses) {
       continue;
     }
     Page page{kCard, {}, {}};
-    add_postcode(page, address.postcode);
+    add_postcode(page, address.postcode, outlines);
     add_address(page, address);
     add_name(page, address.name);
     result.document.pages.push_back(std::move(page));

@@ -11,8 +11,13 @@ namespace {
 
 const QString kPrintTitle = QStringLiteral("印刷");
 
+struct TickedAddresses {
+  std::vector<PostalAddress> chosen;
+  bool option = false;  // the check box below the names, where one was offered
+};
+
 // The addresses the user leaves ticked; nothing when there are none or on Cancel.
-std::vector<PostalAddress> ticked_addresses(Platform& platform) {
+TickedAddresses ticked_addresses(Platform& platform, const QString& option = {}) {
   const std::vector<PostalAddress> book =
       postal_addresses(read_quoted_records(kAddressFile, kAddressFields).records);
   if (book.empty()) {
@@ -23,16 +28,16 @@ std::vector<PostalAddress> ticked_addresses(Platform& platform) {
   QStringList names;
   for (const PostalAddress& address : book)
     names << (address.name.isEmpty() ? "（名前なし）" + address.line1 : address.name);
-  const std::optional<QList<bool>> ticks =
-      platform.choose_ticked("宛名の選択", "印刷しない宛名はチェックを外してください。", names);
-  if (!ticks) return {};
-  std::vector<PostalAddress> chosen;
+  const std::optional<TickedNames> ticked = platform.choose_ticked(
+      "宛名の選択", "印刷しない宛名はチェックを外してください。", names, option);
+  if (!ticked) return {};
+  TickedAddresses result{{}, ticked->option};
   for (size_t i = 0; i < book.size(); ++i)
-    if (ticks->value(qsizetype(i))) chosen.push_back(book[i]);
-  if (chosen.empty())
+    if (ticked->ticks.value(qsizetype(i))) result.chosen.push_back(book[i]);
+  if (result.chosen.empty())
     platform.message("印刷する宛名がありません。", MsgButtons::Ok, MsgIcon::Exclamation,
                      kPrintTitle);
-  return chosen;
+  return result;
 }
 
 }  // namespace
@@ -52,14 +57,15 @@ void Toribe::mnu_print_cal_Click() {
 }
 
 void Toribe::mnu_print_label_Click() {
-  const std::vector<PostalAddress> chosen = ticked_addresses(platform());
+  const std::vector<PostalAddress> chosen = ticked_addresses(platform()).chosen;
   if (!chosen.empty()) platform().print_preview(label_pages(chosen));
 }
 
 void Toribe::mnu_print_card_Click() {
-  const std::vector<PostalAddress> chosen = ticked_addresses(platform());
-  if (chosen.empty()) return;
-  const PostcardPages cards = postcard_pages(chosen);
+  const TickedAddresses ticked = ticked_addresses(platform(), "郵便番号の枠も印刷する");
+  if (ticked.chosen.empty()) return;
+  const PostcardPages cards =
+      postcard_pages(ticked.chosen, ticked.option ? BoxOutlines::Draw : BoxOutlines::Omit);
   if (cards.left_out > 0)
     platform().message(QString("名前のない住所 %1 件は印刷しません。").arg(cards.left_out),
                        MsgButtons::Ok, MsgIcon::Information, kPrintTitle);

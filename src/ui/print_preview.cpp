@@ -1,6 +1,7 @@
 // The Qt platform's paper services: Qt's print preview, and the list of names
 // with check boxes shown before it.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/page_painter.h"
 #include "ui/font_config_reader.h"
 #include "ui/japanese.h"
+#include "ui/page_painter.h"
 #include "ui/qt_platform.h"
 
 void QtPlatform::print_preview(const PaperDocument& document) {
@@ -29,8 +30,9 @@ void QtPlatform::print_preview(const PaperDocument& document) {
   dialog.exec();
 }
 
-std::optional<QList<bool>> QtPlatform::choose_ticked(const QString& title, const QString& prompt,
-                                                     const QStringList& names) {
+std::optional<TickedNames> QtPlatform::choose_ticked(const QString& title, const QString& prompt,
+                                                     const QStringList& names,
+                                                     const QString& option) {
   finish_reading_font_configuration();
   QDialog dialog(QApplication::activeWindow());
   dialog.setObjectName("TickList");
@@ -44,6 +46,10 @@ std::optional<QList<bool>> QtPlatform::choose_ticked(const QString& title, const
     item->setCheckState(Qt::Checked);
   }
   layout->addWidget(list);
+  auto* option_box = new QCheckBox(option);
+  option_box->setObjectName("TickOption");
+  option_box->setVisible(!option.isEmpty());
+  layout->addWidget(option_box);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   const auto tick_all = [list](Qt::CheckState state) {
     for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(state);
@@ -58,7 +64,9 @@ std::optional<QList<bool>> QtPlatform::choose_ticked(const QString& title, const
   japanese_button_texts(&dialog);
   dialog.resize(360, 420);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  QList<bool> ticks;
-  for (int i = 0; i < list->count(); ++i) ticks << (list->item(i)->checkState() == Qt::Checked);
-  return ticks;
+  TickedNames chosen;
+  for (int i = 0; i < list->count(); ++i)
+    chosen.ticks << (list->item(i)->checkState() == Qt::Checked);
+  chosen.option = !option.isEmpty() && option_box->isChecked();
+  return chosen;
 }

@@ -39,8 +39,9 @@ class QtPlatform : public Platform {
   bool trust_certificate(const QString& host, const QString& fingerprint) override;
   // In print_preview.cpp.
   void print_preview(const PaperDocument& document) override;
-  std::optional<QList<bool>> choose_ticked(const QString& title, const QString& prompt,
-                                           const QStringList& names) override;
+  std::optional<TickedNames> choose_ticked(const QString& title, const QString& prompt,
+                                           const QStringList& names,
+                                           const QString& option) override;
 
   WindowSet& windows() { return windows_; }
 

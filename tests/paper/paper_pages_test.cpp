@@ -89,7 +89,7 @@ TEST(PostcardPages, LongAddressesShrinkAndAreCutInsideTheCard) {
   ASSERT_EQ(cards.document.pages.size(), 2u);
   const Page& card = cards.document.pages[0];
   EXPECT_EQ(card.size_mm, QSizeF(100, 148));
-  EXPECT_EQ(card.boxes.size(), 7u);
+  EXPECT_TRUE(card.boxes.empty());  // a real card has its own
   for (const char* turned : {"ー", "（", "）"}) {
     const PageText* t = find_text(card, turned);
     ASSERT_TRUE(t) << turned;

@@ -72,6 +72,7 @@ TEST_F(PrintPdf, PagesHaveTheirPaperSizeAndEmbeddedFonts) {
       {{"print", "calendar", "2026-12", "month.pdf"}, 1, {297, 210}},
       {{"print", "labels", "labels.pdf"}, 1, {210, 297}},
       {{"print", "postcards", "cards.pdf"}, 2, {100, 148}},
+      {{"print", "postcards", "--boxes", "boxed.pdf"}, 2, {100, 148}},
   };
   for (const auto& c : cases) {
     const QString pdf = path(c.command.last());

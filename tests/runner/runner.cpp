@@ -231,14 +231,20 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     platform_->advance(arg(1).toLongLong());
     return {};
   }
-  if (verb == "answer" && arg(1) == "untick") {  // our own: answer untick [cancel | K ...]
+  // Our own: answer untick [cancel | K ... [option]]; "option" ticks the box below the list.
+  if (verb == "answer" && arg(1) == "untick") {
     if (arg(2) == "cancel") {
       platform_->untick_answers.push_back(std::nullopt);
       return {};
     }
-    QList<int> lines;
-    for (size_t i = 2; i < w.size(); ++i) lines << w[i].text.toInt();
-    platform_->untick_answers.push_back(lines);
+    ScriptedPlatform::TickAnswer answer;
+    for (size_t i = 2; i < w.size(); ++i) {
+      if (w[i].text == "option")
+        answer.option = true;
+      else
+        answer.untick << w[i].text.toInt();
+    }
+    platform_->untick_answers.push_back(answer);
     return {};
   }
   if (verb == "answer" && w.size() == 3 && w[1].text == "trust" && !w[1].quoted) {

@@ -220,8 +220,9 @@ QString Runner::expect_file(const std::vector<Word>& w, const Command& command) 
   return "cannot read this expect file line";
 }
 
-// Our own: expect printed "TITLE" pages N [text "T" ...]: the oldest print preview not yet
-// checked showed N pages under that title, and each T stands on one of them.
+// Our own: expect printed "TITLE" pages N [text "T" ...] [boxes K]: the oldest print preview
+// not yet checked showed N pages under that title, each T stands on one of them, and the
+// pages draw K box outlines in all.
 QString Runner::expect_printed(const std::vector<Word>& w) {
   const auto arg = [&](size_t i) { return i < w.size() ? w[i].text : QString(); };
   if (arg(3) != "pages") return "expect printed takes \"TITLE\" pages N [text \"T\" ...]";
@@ -234,6 +235,13 @@ QString Runner::expect_printed(const std::vector<Word>& w) {
   if (doc.title != arg(2) || int(doc.pages.size()) != arg(4).toInt())
     return fail(quoted(arg(2)) + " pages " + arg(4), found);
   for (size_t i = 5; i + 1 < w.size(); i += 2) {
+    if (w[i].text == "boxes" && !w[i].quoted) {
+      size_t boxes = 0;
+      for (const Page& page : doc.pages) boxes += page.boxes.size();
+      if (boxes != w[i + 1].text.toULongLong())
+        return fail("boxes " + w[i + 1].text, QString("boxes %1").arg(boxes));
+      continue;
+    }
     bool shown = false;
     for (const Page& page : doc.pages)
       for (const PageText& text : page.texts) shown = shown || text.text == w[i + 1].text;
