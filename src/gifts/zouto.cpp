@@ -41,6 +41,7 @@ void Zouto::Form_Load() {
       disp_calen();
     }
     Command2_Click(at->view);
+    if (at->record >= 0 && at->record < c("List1").items.size()) c("List1").selected = at->record;
   }
   centre(4);
 }

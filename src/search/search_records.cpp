@@ -36,12 +36,20 @@ void add_memos(Records& out) {
   sort_by_date(out, from);
 }
 
-void add_anniversaries(Records& out, int year) {
+// An anniversary's next day from today on, today included: 29 February waits for
+// its leap year. Null for a day no year has.
+QDate next_occurrence(int month, int day, const QDate& today) {
+  for (int year = today.year(); year <= today.year() + 8; ++year)
+    if (const QDate date(year, month, day); date.isValid() && date >= today) return date;
+  return {};
+}
+
+void add_anniversaries(Records& out, const QDate& today) {
   const std::size_t from = out.size();
   const KinenTable kinen_dat = read_memorial_file(kMemorialFile);
   for (int slot = 0, end = used_end(kinen_dat); slot < end; ++slot) {
     const QString& entry = kinen_dat[slot];
-    const QDate date(year, entry.left(2).toInt(), entry.mid(2, 2).toInt());
+    const QDate date = next_occurrence(entry.left(2).toInt(), entry.mid(2, 2).toInt(), today);
     out.push_back(search_record(Source::Anniversary, date, {entry.mid(4)}));
   }
   sort_by_date(out, from);
@@ -88,7 +96,7 @@ void add_quoted(Records& out, Source source, const QString& file, int field_coun
 }
 
 // "2003年5月6日  " + name and item, 20 characters each.
-void add_gift(Records& out, const QString& line, int view) {
+void add_gift(Records& out, const QString& line, int view, int row) {
   static const QRegularExpression dated("^(\\d+)年(\\d+)月(\\d+)日  ");
   const QRegularExpressionMatch match = dated.match(line);
   QDate date;
@@ -102,14 +110,16 @@ void add_gift(Records& out, const QString& line, int view) {
     if (!text.trimmed().isEmpty()) texts << text.trimmed();
   SearchRecord record = search_record(Source::Gift, date, texts);
   record.view = view;
+  record.record = row;
   out.push_back(std::move(record));
 }
 
 void add_gifts(Records& out) {
   const std::size_t from = out.size();
   const ZoutouData data = read_zoutou(kZoutouFile);
-  for (const GiftLine& line : data.given) add_gift(out, line.text, 0);
-  for (const GiftLine& line : data.received) add_gift(out, line.text, 1);
+  for (std::size_t i = 0; i < data.given.size(); ++i) add_gift(out, data.given[i].text, 0, int(i));
+  for (std::size_t i = 0; i < data.received.size(); ++i)
+    add_gift(out, data.received[i].text, 1, int(i));
   sort_by_date(out, from);
 }
 
@@ -147,7 +157,7 @@ SearchRecord search_record(Source source, const QDate& date, QStringList fields)
 std::vector<SearchRecord> read_search_records(const SearchScope& scope) {
   Records out;
   add_memos(out);
-  add_anniversaries(out, scope.today.year());
+  add_anniversaries(out, scope.today);
   add_holidays(out, scope.today.year(), scope.law);
   add_ledger(out);
   add_quoted(out, Source::Card, kCardFile, kCardFields);

@@ -19,12 +19,12 @@ struct SearchRecord {
   QDate date;          // null where the data has none (cards, addresses)
   QStringList fields;  // the texts searched and shown: memo lines, card fields, ...
   QString folded;      // the fields folded for comparing, one line each
-  int record = -1;     // cards and addresses: the record's place in its file, from 0
+  int record = -1;     // cards, addresses: the record's place in its file; gifts: in its list
   int view = 0;        // gifts: 0 given, 1 received
 };
 
 struct SearchScope {
-  QDate today;       // anniversaries and holidays are this year's
+  QDate today;       // anniversaries fall on their next day from today, holidays this year's
   bool law = false;  // national holidays as today's law has them, not the classic table
 };
 

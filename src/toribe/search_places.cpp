@@ -20,6 +20,9 @@ void Toribe::show_found(const SearchRecord& record) {
       disp_calen();
       last_cell = -1;
       Label1_MouseMove(first_col + date.day() - 1);
+      // A memo shows its day's memos, as a click on the day does.
+      if (record.source == Source::Memo && set_mode == Mode::None && day_has_memo)
+        show_day_memos(first_col + date.day() - 1);
       return;
     case Source::Ledger:
       m.open_at = {"Kozukai", -1, date, 0};
@@ -34,7 +37,7 @@ void Toribe::show_found(const SearchRecord& record) {
       menu_click("men_jyu");
       break;
     case Source::Gift:
-      m.open_at = {"Zouto", -1, date, record.view};
+      m.open_at = {"Zouto", record.record, date, record.view};
       menu_click("mnu_zouto");
       break;
   }

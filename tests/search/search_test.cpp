@@ -70,7 +70,7 @@ TEST(SearchMatching, ShowsAtMost500LinesAndCountsAll) {
 
 TEST_F(SearchFolder, ReadsEveryFileGroupedAndByDate) {
   file("memo.dat", {"2026/12/20会議", "鈴木さんと", "", "2026/01/05鈴木へ電話"});
-  file("Memorial.DAT", {"1224鈴木の誕生日", "0105鈴木の記念日"});
+  file("Memorial.DAT", {"1224鈴木の誕生日", "0105鈴木の記念日", "1208鈴木の日", "0229鈴木の閏日"});
   file("TO2025.KOZ", {"*12202512245000鈴木から"});
   file("TO2026.KOZ", {"*12202601025000お年玉鈴木", "1120260105350鈴木パン"});
   file("Meishi.DAT", {R"("鈴木商事","","","鈴木一郎","","","","","","")"});
@@ -80,7 +80,8 @@ TEST_F(SearchFolder, ReadsEveryFileGroupedAndByDate) {
   const QStringList lines = lines_of(records(), "鈴木");
   const QStringList expected{
       "2026/01/05  メモ        鈴木へ電話",   "2026/12/20  メモ        鈴木さんと",
-      "2026/01/05  記念日      鈴木の記念日", "2026/12/24  記念日      鈴木の誕生日",
+      "2026/12/08  記念日      鈴木の日",     "2026/12/24  記念日      鈴木の誕生日",
+      "2027/01/05  記念日      鈴木の記念日", "2028/02/29  記念日      鈴木の閏日",
       "2025/12/24  こづかい帳  鈴木から",     "2026/01/02  こづかい帳  お年玉鈴木",
       "2026/01/05  こづかい帳  鈴木パン",     "            名刺        鈴木商事　鈴木一郎",
       "            住所録      鈴木花子",     "2025/07/01  贈答        鈴木",
@@ -90,6 +91,7 @@ TEST_F(SearchFolder, ReadsEveryFileGroupedAndByDate) {
   const SearchResults found = run_search(all, "お中元");
   ASSERT_EQ(found.shown.size(), 1u);
   EXPECT_EQ(all[found.shown[0]].view, 1);
+  EXPECT_EQ(all[found.shown[0]].record, 0);  // its row in the received list
   EXPECT_EQ(all[run_search(all, "花子").shown[0]].record, 1);
 }
 
