@@ -60,7 +60,6 @@ void Koyomi::Form_Load() {
                                                : QDate(kFirstKoyomiYear, 1, 1);
   k_year = start.year();
   k_month = start.month();
-  c("Text1").text.clear();
   disp_calen();
   centre(4);
 }
@@ -88,6 +87,11 @@ void Koyomi::disp_calen() {
                 : is_saturday_cell(k)                                     ? kBlue
                                                                           : kSystemColour;
   }
+  // The line below the grid tells of today, or of the month's first day when today
+  // lies elsewhere, until a day is pointed at: never of a day of another month.
+  const bool today_shown = today.year() == k_year && today.month() == k_month;
+  if (!days_.empty())
+    c("Text1").text = koyomi_pointing_text(days_[today_shown ? size_t(today.day() - 1) : 0]);
 }
 
 void Koyomi::show_month(int year, int month) {
