@@ -2,7 +2,7 @@
 # Installs what building, running and testing Toribe need on Debian 12.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth
+          fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core xvfb xauth
           qt6-translations-l10n desktop-file-utils
           libical-dev liberfa-dev libicu-dev poppler-utils qtkeychain-qt6-dev)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.

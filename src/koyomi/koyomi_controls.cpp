@@ -52,7 +52,8 @@ void Koyomi::create_controls() {
     const GridPlace at = month_cell_place(k, kGridLeft, kGridTop, kScaleX, kScaleY);
     Control& cell = place(add(Kind::Label, "Label1", k), at.left, at.top, at.width, at.height);
     cell.back = kLightYellow;
-    cell.font = {"ＭＳ Ｐゴシック", 9, false};
+    // DejaVu Sans draws ● ◐ ○ ◑ at one size; the IPA fonts halve ◐ and ◑.
+    cell.font = {"DejaVu Sans", 9, false};
   }
   Control& line = place(add(Kind::TextBox, "Text1"), kGridLeft, 7200, kWidth - 2 * kGridLeft, 330);
   line.locked = true;

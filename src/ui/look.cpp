@@ -48,8 +48,16 @@ QFont to_qfont(const Font& font) {
       {"ＭＳ Ｐ明朝", "IPAPMincho"},
   };
   QFont result = default_font();
+  bool design_font = false;
   for (const auto& entry : kFonts)
-    if (font.family == QString::fromUtf8(entry.design)) result.setFamily(entry.ipa);
+    if (font.family == QString::fromUtf8(entry.design)) {
+      result.setFamily(entry.ipa);
+      design_font = true;
+    }
+  // Any other family is named for characters the IPA fonts draw out of size (their
+  // ◐ and ◑ are half as large as ● and ○); what it lacks still comes from IPAPGothic.
+  if (!design_font && !font.family.isEmpty())
+    result.setFamilies({font.family, QStringLiteral("IPAPGothic")});
   result.setPointSizeF(font.size);
   result.setBold(font.bold);
   return result;
