@@ -29,8 +29,14 @@ QString shown_text(const QString& text) { return QString(text).replace("\r\n", "
 // A box opened from a text box's change takes the focus, and Qt then asks the input
 // method to commit its composition; fcitx5 still holds the text it has just committed
 // and would type it a second time (a refused character told of twice). Dropping
-// the input method's state first leaves nothing to commit.
-void settle_input_method() { QGuiApplication::inputMethod()->reset(); }
+// the input method's state first leaves nothing to commit. Only while a box that
+// composes has the focus: without one (a box before any window) the reset is not
+// needed, and on Wayland it stopped the box from showing.
+void settle_input_method() {
+  if (const QWidget* box = QApplication::focusWidget();
+      box && box->testAttribute(Qt::WA_InputMethodEnabled))
+    QGuiApplication::inputMethod()->reset();
+}
 
 // Wide enough for the whole title beside the window manager's buttons, and for
 // the longest line of the prompt.
