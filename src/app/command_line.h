@@ -32,6 +32,11 @@ struct Command {
   QStringList flags = {};  // the options it takes without a value: "--boxes"
 };
 
+// The sync needs Qt Network, which the logic does not link: the program hands
+// in the command at start, and the command table reaches it through here.
+void set_sync_command(int (*run)(const CommandArgs& args));
+int run_sync_command(const CommandArgs& args);
+
 // Every command of the program, in the order --help lists them.
 const QList<Command>& commands();
 

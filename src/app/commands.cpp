@@ -79,6 +79,14 @@ const QList<Command>& commands() {
        0,
        2,
        &run_koyomi},
+      {{"sync"},
+       "[--url URL --user NAME] [--password-stdin] [--trust SHA256] [--allow-deletes] | --forget",
+       "CalDAV/CardDAV サーバーと記念日・休日・メモ・住所録・名刺を同期します",
+       {"--url", "--user", "--trust"},
+       0,
+       0,
+       &run_sync_command,
+       {"--password-stdin", "--allow-deletes", "--forget"}},
   };
   return table;
 }

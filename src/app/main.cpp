@@ -6,9 +6,10 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
-#include "ui/page_painter.h"
 #include "paper/pdf_output.h"
+#include "sync/sync_command.h"
 #include "ui/font_config_reader.h"
+#include "ui/page_painter.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   // `toribe COMMAND …` runs the command and never opens a window; the print
   // commands draw their PDF with the painter the logic cannot link.
   set_pdf_maker(&pdf_bytes);
+  set_sync_command(&sync_command);
   if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
   start_reading_font_configuration();
   QApplication app(argc, argv);

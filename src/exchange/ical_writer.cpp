@@ -49,24 +49,45 @@ icalcomponent* vevent(const CalendarEvent& event, const icaltimetype& stamp,
 
 }  // namespace
 
-QByteArray icalendar_bytes(const QList<CalendarEvent>& events, const QDateTime& stamp) {
+namespace {
+
+icalcomponent* new_calendar() {
   icalcomponent* calendar = icalcomponent_new_vcalendar();
   icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
   icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Toribe//Toribe//JA"));
   icalcomponent_add_property(calendar, icalproperty_new_calscale("GREGORIAN"));
-  icalproperty* name = icalproperty_new_x("トリベ");
-  icalproperty_set_x_name(name, "X-WR-CALNAME");
-  icalcomponent_add_property(calendar, name);
+  return calendar;
+}
 
-  const icaltimetype utc_stamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
-                                                               icaltimezone_get_utc_timezone());
-  QHash<QByteArray, int> seen;
-  for (const CalendarEvent& event : events)
-    icalcomponent_add_component(calendar, vevent(event, utc_stamp, stable_uid(event, seen)));
+icaltimetype utc_stamp(const QDateTime& stamp) {
+  return icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
+                                       icaltimezone_get_utc_timezone());
+}
 
+QByteArray calendar_text(icalcomponent* calendar) {
   char* text = icalcomponent_as_ical_string_r(calendar);
   const QByteArray bytes(text);
   icalmemory_free_buffer(text);
   icalcomponent_free(calendar);
   return bytes;
+}
+
+}  // namespace
+
+QByteArray icalendar_bytes(const QList<CalendarEvent>& events, const QDateTime& stamp) {
+  icalcomponent* calendar = new_calendar();
+  icalproperty* name = icalproperty_new_x("トリベ");
+  icalproperty_set_x_name(name, "X-WR-CALNAME");
+  icalcomponent_add_property(calendar, name);
+  QHash<QByteArray, int> seen;
+  for (const CalendarEvent& event : events)
+    icalcomponent_add_component(calendar, vevent(event, utc_stamp(stamp), stable_uid(event, seen)));
+  return calendar_text(calendar);
+}
+
+QByteArray icalendar_item(const CalendarEvent& event, const QDateTime& stamp,
+                          const QByteArray& uid) {
+  icalcomponent* calendar = new_calendar();
+  icalcomponent_add_component(calendar, vevent(event, utc_stamp(stamp), uid));
+  return calendar_text(calendar);
 }

@@ -8,3 +8,7 @@
 #include "exchange/calendar_events.h"
 
 QByteArray icalendar_bytes(const QList<CalendarEvent>& events, const QDateTime& stamp);
+
+// One event alone in its calendar, with the given UID: an item of a CalDAV collection.
+QByteArray icalendar_item(const CalendarEvent& event, const QDateTime& stamp,
+                          const QByteArray& uid);

@@ -204,7 +204,11 @@ bool QtPlatform::acquire_instance_lock() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
   lock_ = std::make_unique<InstanceLock>(folder + "/toribe.lock");
-  return lock_->acquire(100);
+  if (!lock_->acquire(100)) return false;
+  // A sync from the command line holds the folder for seconds at most.
+  folder_lock_ = std::make_unique<InstanceLock>(data_folder_lock_path(QDir::currentPath()));
+  folder_lock_->acquire(5000);
+  return true;
 }
 
 void QtPlatform::show_modal(Form& form) {

@@ -3,9 +3,9 @@
 #include <QMap>
 #include <memory>
 
+#include "core/instance_lock.h"
 #include "core/platform.h"
 #include "ui/form_window.h"
-#include "ui/instance_lock.h"
 
 class QTimer;
 class DesktopNotices;
@@ -49,6 +49,7 @@ class QtPlatform : public Platform {
   KeyringDone then_show(KeyringDone done);
   WindowSet windows_;
   std::unique_ptr<InstanceLock> lock_;
+  std::unique_ptr<InstanceLock> folder_lock_;  // tells a sync command the window is here
   QMap<int, QTimer*> timers_;
   int next_timer_ = 1;
   std::unique_ptr<QWidget> help_;

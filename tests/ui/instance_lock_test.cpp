@@ -1,6 +1,6 @@
 // The instance lock: held by one at a time, across processes, and free again
 // as soon as its holder ends, even by a kill.
-#include "ui/instance_lock.h"
+#include "core/instance_lock.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

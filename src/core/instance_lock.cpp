@@ -1,10 +1,13 @@
-#include "ui/instance_lock.h"
+#include "core/instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <cerrno>
 
@@ -23,4 +26,14 @@ bool InstanceLock::acquire(int wait_ms) {
     if (waited >= wait_ms) return false;
     QThread::msleep(10);
   }
+}
+
+QString data_folder_lock_path(const QString& data_dir) {
+  // Read directly: Qt warns on standard error when the variable is unset.
+  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::tempPath();
+  const QString canonical = QFileInfo(data_dir).canonicalFilePath();
+  const QByteArray key = QCryptographicHash::hash(
+      (canonical.isEmpty() ? data_dir : canonical).toUtf8(), QCryptographicHash::Sha1);
+  return folder + "/toribe-data-" + QString::fromLatin1(key.toHex().left(16)) + ".lock";
 }

@@ -20,3 +20,7 @@ class InstanceLock {
   QString path_;
   int fd_ = -1;
 };
+
+// The lock a data folder is held by while a window or a sync works in it: a
+// file in the runtime folder named after the folder's canonical path.
+QString data_folder_lock_path(const QString& data_dir);

@@ -1,0 +1,349 @@
+#include "sync/sync_engine.h"
+
+#include <QUuid>
+
+#include "sync/dav_client.h"
+#include "sync/dav_xml.h"
+#include "sync/event_mapping.h"
+#include "sync/sync_decisions.h"
+#include "sync/sync_discovery.h"
+#include "sync/sync_local.h"
+#include "sync/vcard_mapping.h"
+
+namespace {
+
+constexpr int kMultigetBatch = 200;
+constexpr int kRounds = 3;
+
+struct Listing {
+  QMap<QString, QString> etags;  // href -> etag
+  QString token;
+};
+
+struct Fetched {
+  QString etag;
+  QByteArray data;
+};
+
+bool is_calendar(SyncCollection c) { return c == SyncCollection::Calendar; }
+
+RecordKind contact_kind(SyncCollection c) {
+  return c == SyncCollection::Cards ? RecordKind::Card : RecordKind::Address;
+}
+
+std::optional<SyncRecord> item_record(SyncCollection c, const QByteArray& data) {
+  return is_calendar(c) ? event_record(data) : vcard_record(data, contact_kind(c));
+}
+
+QByteArray hash_of(const std::optional<SyncRecord>& record) {
+  return record ? record_hash(*record) : QByteArray();
+}
+
+// One sync of one data folder: the state as it is on disk (`saved`) and as it
+// will be once the data files are written (`working`).
+class Run {
+ public:
+  Run(const SyncRequest& request, DavClient& dav, SyncState state)
+      : request_(request), dav_(dav), saved_(state), working_(std::move(state)) {}
+
+  std::optional<SyncFailure> sync();
+  SyncCounts counts;
+
+ private:
+  std::optional<SyncFailure> check(const DavReply& reply) const {
+    if (auto failure = reply_failure(reply, !request_.password.isEmpty())) return failure;
+    if (reply.ok() || reply.status == 207) return std::nullopt;
+    return SyncFailure{SyncFailureKind::ServerError,
+                       QString::number(reply.status) + ' ' + reply.url.toString()};
+  }
+  QUrl url_of(SyncCollection c, const QString& href) const {
+    return QUrl(working_.of(c).url).resolved(QUrl::fromEncoded(href.toUtf8()));
+  }
+  std::variant<Listing, SyncFailure> list(SyncCollection c);
+  std::optional<SyncFailure> fetch(SyncCollection c, const QStringList& hrefs,
+                                   QMap<QString, Fetched>& into);
+  std::optional<SyncFailure> round(SyncCollection c, bool& again);
+  std::optional<SyncFailure> execute(SyncCollection c, const SyncAction& action,
+                                     const QMap<QString, Fetched>& fetched, bool& again);
+  bool save() { return write_sync_state(request_.data_dir, saved_); }
+
+  const SyncRequest& request_;
+  DavClient& dav_;
+  SyncState saved_, working_;
+  LocalFiles files_;
+  QSet<SyncFile> changed_;
+  QList<std::pair<SyncCollection, Decisions>> decided_;
+};
+
+std::variant<Listing, SyncFailure> Run::list(SyncCollection c) {
+  const CollectionState& cs = working_.of(c);
+  const QUrl url(cs.url);
+  Listing listing;
+  for (auto it = cs.items.begin(); it != cs.items.end(); ++it) listing.etags[it.key()] = it->etag;
+  for (const QString token : {cs.sync_token, QString()}) {
+    const DavReply reply = dav_.send("REPORT", url, sync_collection_body(token), {{"Depth", "0"}});
+    if (auto failure = reply_failure(reply, !request_.password.isEmpty())) return *failure;
+    const auto ms = reply.status == 207 ? read_multistatus(reply.body) : std::nullopt;
+    if (!ms) {
+      if (token.isEmpty()) break;  // no sync-collection here: a listing of the ETags
+      continue;                    // the token is no longer valid: list it whole
+    }
+    if (token.isEmpty()) listing.etags.clear();
+    for (const DavEntry& e : ms->entries) {
+      if (e.status == 404)
+        listing.etags.remove(e.href);
+      else if (!e.collection)
+        listing.etags[e.href] = e.etag;
+    }
+    listing.token = ms->sync_token;
+    return listing;
+  }
+  const DavReply reply = dav_.send("PROPFIND", url, propfind_etags_body(), {{"Depth", "1"}});
+  if (auto failure = check(reply)) return *failure;
+  const auto ms = read_multistatus(reply.body);
+  if (!ms) return SyncFailure{SyncFailureKind::ServerError, reply.url.toString()};
+  listing.etags.clear();
+  for (const DavEntry& e : ms->entries)
+    if (!e.collection && e.status < 300) listing.etags[e.href] = e.etag;
+  return listing;
+}
+
+std::optional<SyncFailure> Run::fetch(SyncCollection c, const QStringList& hrefs,
+                                      QMap<QString, Fetched>& into) {
+  for (qsizetype from = 0; from < hrefs.size(); from += kMultigetBatch) {
+    const DavReply reply =
+        dav_.send("REPORT", QUrl(working_.of(c).url),
+                  multiget_body(is_calendar(c), hrefs.mid(from, kMultigetBatch)), {{"Depth", "1"}});
+    if (auto failure = check(reply)) return failure;
+    const auto ms = read_multistatus(reply.body);
+    if (!ms) return SyncFailure{SyncFailureKind::ServerError, reply.url.toString()};
+    for (const DavEntry& e : ms->entries)
+      if (e.status < 300) into[e.href] = {e.etag, e.data};
+  }
+  return std::nullopt;
+}
+
+std::optional<SyncFailure> Run::sync() {
+  files_ = read_local_files(request_.data_dir);
+  for (const SyncCollection c : kSyncCollections) {
+    bool skip = false;
+    for (const SyncFile f : collection_files(c)) skip |= request_.leave_alone.contains(f);
+    if (skip) continue;
+    bool again = true;
+    for (int round_no = 0; again && round_no < kRounds; ++round_no) {
+      again = false;
+      if (auto failure = round(c, again)) return failure;
+    }
+  }
+  if (!changed_.isEmpty())
+    if (auto failed = write_local_files(request_.data_dir, files_, changed_))
+      return SyncFailure{SyncFailureKind::FileNotWritten, *failed};
+  saved_ = working_;
+  if (!save()) return SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile};
+  for (const CollectionState& cs : working_.collections)
+    for (const ItemState& item : cs.items) counts.unsupported += item.unsupported;
+  return std::nullopt;
+}
+
+std::optional<SyncFailure> Run::round(SyncCollection c, bool& again) {
+  auto listed = list(c);
+  if (auto* failure = std::get_if<SyncFailure>(&listed)) return *failure;
+  const Listing& listing = std::get<Listing>(listed);
+  const CollectionState& cs = working_.of(c);
+  QStringList wanted;
+  for (auto it = listing.etags.begin(); it != listing.etags.end(); ++it) {
+    const ItemState st = cs.items.value(it.key());
+    const bool known = cs.items.contains(it.key());
+    if (!known || st.etag != *it || st.server_hash.isEmpty() ||
+        (st.local_hash.isEmpty() && !st.unsupported))
+      wanted << it.key();
+  }
+  QMap<QString, Fetched> fetched;
+  if (auto failure = fetch(c, wanted, fetched)) return failure;
+  QMap<QString, ServerItem> server;
+  for (auto it = listing.etags.begin(); it != listing.etags.end(); ++it) {
+    ServerItem item{*it, fetched.contains(it.key()), std::nullopt};
+    if (item.fetched) {
+      item.etag = fetched[it.key()].etag.isEmpty() ? *it : fetched[it.key()].etag;
+      item.record = item_record(c, fetched[it.key()].data);
+    }
+    server[it.key()] = item;
+  }
+  const QList<SyncRecord> local = local_records(files_, c);
+  const Decisions d = decide(cs.items, local, server, request_.allow_deletes);
+  if (d.too_many_deletes)
+    return SyncFailure{SyncFailureKind::TooManyDeletes, collection_display_name(c)};
+  // The copies an upload patches.
+  QStringList copies;
+  for (const SyncAction& a : d.actions)
+    if (a.kind == ActionKind::Upload && !fetched.contains(a.href)) copies << a.href;
+  if (auto failure = fetch(c, copies, fetched)) return failure;
+  bool local_changed = false;
+  for (const SyncAction& a : d.actions) {
+    if (auto failure = execute(c, a, fetched, again)) return failure;
+    local_changed |= a.kind == ActionKind::Download || a.kind == ActionKind::DeleteLocal ||
+                     (a.local_after && a.local_before && *a.local_after != *a.local_before) ||
+                     (a.local_after && !a.local_before);
+  }
+  if (local_changed) {
+    put_records(files_, c, d.local);
+    for (const SyncFile f : collection_files(c)) changed_.insert(f);
+  }
+  // A new token only once every change it covers is done.
+  if (!again) working_.of(c).sync_token = listing.token;
+  return std::nullopt;
+}
+
+std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a,
+                                        const QMap<QString, Fetched>& fetched, bool& again) {
+  CollectionState& work = working_.of(c);
+  CollectionState& disk = saved_.of(c);
+  const auto local_hash = [](const std::optional<SyncRecord>& r) { return hash_of(r); };
+  const auto local_key = [](const std::optional<SyncRecord>& r) {
+    return r ? record_key(*r) : QString();
+  };
+  counts.conflicts += a.conflict && a.kind != ActionKind::Create;
+  switch (a.kind) {
+    case ActionKind::Keep:
+    case ActionKind::Unsupported: {
+      const Fetched f = fetched.value(a.href);
+      ItemState item = work.items.value(a.href);
+      if (!f.etag.isEmpty()) item.etag = f.etag;
+      if (fetched.contains(a.href)) item.server_hash = hash_of(item_record(c, f.data));
+      item.unsupported = a.kind == ActionKind::Unsupported;
+      if (a.local_after || item.unsupported) {
+        item.local_hash = local_hash(a.local_after);
+        item.key = local_key(a.local_after);
+      }
+      work.items[a.href] = item;
+      if (item.server_hash.isEmpty() && !item.unsupported) return std::nullopt;
+      // Pairs already held by the files on both sides are safe to keep now.
+      if (a.local_after == a.local_before || item.unsupported) disk.items[a.href] = item;
+      return save() ? std::nullopt
+                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+    }
+    case ActionKind::Download:
+    case ActionKind::DeleteLocal: {
+      ++counts.received;
+      if (a.kind == ActionKind::DeleteLocal) {
+        work.items.remove(a.href);
+        return std::nullopt;
+      }
+      SyncRecord kept = a.record;
+      counts.dropped += fit_record(kept);
+      work.items[a.href] = {fetched.value(a.href).etag, record_hash(a.record),
+                            local_hash(a.local_after), false, local_key(a.local_after)};
+      return std::nullopt;
+    }
+    case ActionKind::Forget:
+      work.items.remove(a.href);
+      disk.items.remove(a.href);
+      return save() ? std::nullopt
+                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+    case ActionKind::DeleteRemote: {
+      const QString etag =
+          fetched.contains(a.href) ? fetched[a.href].etag : work.items.value(a.href).etag;
+      const DavReply reply =
+          dav_.send("DELETE", url_of(c, a.href), {}, {{"If-Match", etag.toUtf8()}});
+      if (reply.status == 412) return again = true, std::nullopt;
+      if (reply.status != 404)
+        if (auto failure = check(reply)) return failure;
+      ++counts.sent;
+      work.items.remove(a.href);
+      disk.items.remove(a.href);
+      return save() ? std::nullopt
+                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+    }
+    case ActionKind::Upload:
+    case ActionKind::Create: {
+      const bool create = a.kind == ActionKind::Create;
+      const QByteArray copy = create ? QByteArray() : fetched.value(a.href).data;
+      const std::optional<SyncRecord> old = create ? std::nullopt : item_record(c, copy);
+      const QByteArray uid = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+      const QByteArray bytes = is_calendar(c) ? event_bytes(a.record, copy, old, uid)
+                                              : vcard_bytes(a.record, copy, old, uid, work.vcard4);
+      const QString href = create ? QUrl(work.url).path() + QString::fromLatin1(uid) +
+                                        (is_calendar(c) ? ".ics" : ".vcf")
+                                  : a.href;
+      const DavHeaders headers{
+          create
+              ? std::pair<QByteArray, QByteArray>{"If-None-Match", "*"}
+              : std::pair<QByteArray, QByteArray>{"If-Match", fetched.value(a.href).etag.toUtf8()},
+          {"Content-Type",
+           is_calendar(c) ? "text/calendar; charset=utf-8" : "text/vcard; charset=utf-8"}};
+      const DavReply reply = dav_.send("PUT", url_of(c, href), bytes, headers);
+      if (reply.status == 412) return again = true, std::nullopt;
+      if (auto failure = check(reply)) return failure;
+      ++counts.sent;
+      counts.received += a.local_after != a.local_before && a.local_before;
+      const ItemState item{QString::fromUtf8(reply.etag), hash_of(item_record(c, bytes)),
+                           local_hash(a.local_after), false, local_key(a.local_after)};
+      work.items[href] = item;
+      // On disk until the files are written: the local record they hold now,
+      // and a server side that reads as changed when the local record must
+      // still follow it.
+      ItemState on_disk = item;
+      on_disk.local_hash = local_hash(a.local_before);
+      on_disk.key = local_key(a.local_before);
+      if (a.local_after != a.local_before) on_disk.server_hash.clear();
+      disk.items[href] = on_disk;
+      if (reply.etag.isEmpty()) work.items[href].server_hash.clear();
+      return save() ? std::nullopt
+                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+    }
+  }
+  return std::nullopt;
+}
+
+SyncResult failed(SyncFailure failure, int requests) {
+  SyncResult result;
+  result.failure = std::move(failure);
+  result.requests = requests;
+  return result;
+}
+
+}  // namespace
+
+SyncResult SyncEngine::run(const SyncRequest& request) {
+  // Refused before any connection: a password must not cross a network in the clear.
+  if (auto failure = url_failure(request.account.url)) return failed(*failure, 0);
+  const QUrl start(request.account.url);
+  DavClient dav(request.account.user, request.password, request.account.trusted_fingerprint,
+                &cancelled_);
+  const bool password_given = !request.password.isEmpty();
+  SyncState state = read_sync_state(request.data_dir).value_or(fresh_state(request.account));
+  if (state.account.url != request.account.url || state.account.user != request.account.user)
+    state = fresh_state(request.account);
+  state.account = request.account;
+  SyncResult result;
+  bool known = true;
+  for (const CollectionState& cs : state.collections) known &= !cs.url.isEmpty();
+  FoundCollections found;
+  if (request.discovery_only || !known) {
+    auto discovered = discover(dav, start, password_given);
+    if (auto* failure = std::get_if<SyncFailure>(&discovered))
+      return failed(*failure, dav.requests());
+    found = std::get<FoundCollections>(discovered);
+    result.discovery = {!found.urls[0].isEmpty(), !found.urls[1].isEmpty(),
+                        !found.urls[2].isEmpty()};
+    if (request.discovery_only) {
+      result.requests = dav.requests();
+      return result;
+    }
+    if (auto failure = make_missing(dav, found, password_given))
+      return failed(*failure, dav.requests());
+    for (const SyncCollection c : kSyncCollections) {
+      CollectionState& cs = state.of(c);
+      const QString url = found.urls[std::size_t(c)].toString();
+      if (cs.url != url) cs = {url, {}, found.vcard4[std::size_t(c)], {}};
+    }
+    if (!write_sync_state(request.data_dir, state))
+      return failed({SyncFailureKind::FileNotWritten, kSyncStateFile}, dav.requests());
+  }
+  result.discovery = {true, true, true};
+  Run run(request, dav, state);
+  if (auto failure = run.sync()) return failed(*failure, dav.requests());
+  result.counts = run.counts;
+  result.requests = dav.requests();
+  return result;
+}

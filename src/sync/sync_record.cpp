@@ -1,0 +1,46 @@
+#include "sync/sync_record.h"
+
+#include <QCryptographicHash>
+
+#include "cards/meishi_boxes.h"
+#include "cards/meishi_file.h"
+#include "core/text_file.h"
+
+namespace {
+
+// The lengths the windows' boxes accept; 0 where a field has no limit.
+int field_limit(RecordKind kind, qsizetype field) {
+  return kind == RecordKind::Card && field < kCardFields ? kCardBoxes[field].max_length : 0;
+}
+
+bool one_line(RecordKind kind) { return kind != RecordKind::Memo; }
+
+}  // namespace
+
+QByteArray record_hash(const SyncRecord& record) {
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  hash.addData(record_key(record).toUtf8());
+  for (const QString& field : record.fields) hash.addData(QByteArray(1, '\0') + field.toUtf8());
+  return hash.result().left(16);
+}
+
+QString record_key(const SyncRecord& record) {
+  return QString::number(int(record.kind)) + ':' + record.key;
+}
+
+int fit_record(SyncRecord& record) {
+  int dropped = 0;
+  for (qsizetype i = 0; i < record.fields.size(); ++i) {
+    QString& text = record.fields[i];
+    if (one_line(record.kind)) text.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
+    // A double quote would end a quoted field early.
+    if (record.kind == RecordKind::Address || record.kind == RecordKind::Card)
+      dropped += int(text.count('"')), text.remove('"');
+    dropped += int(take_out_unsaveable(text).toUcs4().size());
+    if (const int limit = field_limit(record.kind, i); limit > 0 && text.size() > limit) {
+      dropped += int(text.size() - limit);
+      text.truncate(limit);
+    }
+  }
+  return dropped;
+}
