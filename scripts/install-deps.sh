@@ -11,6 +11,9 @@ packages+=(clang libclang-rt-14-dev)
 packages+=(dpkg-dev file lintian appstream)
 # Qt's Wayland platform, and the compositor and accessibility bus its test runs on.
 packages+=(qt6-wayland weston dbus at-spi2-core python3-pyatspi)
+# The sync: Qt Network's TLS through OpenSSL; the tests run Radicale, with curl as the phone
+# and openssl making the certificate.
+packages+=(radicale python3-caldav curl openssl)
 # ccache keeps the second (sanitizer) build and rebuilds quick.
 packages+=(ccache)
 missing=()

@@ -1,5 +1,6 @@
 #include "sync/dav_xml.h"
 
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <functional>
@@ -37,7 +38,7 @@ DavEntry read_response(QXmlStreamReader& xml) {
         if (hrefs)
           *hrefs << text;
         else if (path.size() == 0)
-          entry.href = text;
+          entry.href = canonical_href(text);
       } else if (ns == kDav && name == "status") {
         const QStringList words = xml.readElementText().split(' ', Qt::SkipEmptyParts);
         path.removeLast();
@@ -109,6 +110,10 @@ void props(QXmlStreamWriter& w, const QList<std::pair<QString, QString>>& names)
 }
 
 }  // namespace
+
+QString canonical_href(const QString& href) {
+  return QUrl::fromEncoded(href.trimmed().toUtf8()).path(QUrl::FullyEncoded);
+}
 
 std::optional<Multistatus> read_multistatus(const QByteArray& bytes) {
   QXmlStreamReader xml(bytes);

@@ -9,7 +9,7 @@
 #include <optional>
 
 struct DavEntry {
-  QString href;      // as the server wrote it
+  QString href;      // its canonical path
   int status = 200;  // of the response, or of its first propstat with a value
   QString etag;
   QString display_name;
@@ -25,6 +25,10 @@ struct Multistatus {
 };
 
 std::optional<Multistatus> read_multistatus(const QByteArray& xml);
+
+// The path of an href, percent-encoded one way whatever way the server wrote it:
+// the key of an item in the state.
+QString canonical_href(const QString& href);
 
 // PROPFIND asking what discovery needs of a root, a principal or a home.
 QByteArray propfind_discovery_body();

@@ -158,6 +158,8 @@ std::optional<SyncRecord> event_record(const QByteArray& ics) {
     if (!start.is_date || !yearly(icalproperty_get_rrule(rrule))) return std::nullopt;
     return SyncRecord{RecordKind::Anniversary, day.toString("MMdd"), {summary}};
   }
+  // National holidays are computed here: an export's copies on a phone are not memos.
+  if (has_category(event, QStringLiteral("祝日"))) return std::nullopt;
   if (start.is_date && has_category(event, kHolidayCategory))
     return SyncRecord{RecordKind::Holiday, day.toString("yyyyMMdd"), {}};
   QString text = memo_text(summary, text_of(event, ICAL_DESCRIPTION_PROPERTY));

@@ -25,6 +25,12 @@ struct Fetched {
   QByteArray data;
 };
 
+struct Prepared {
+  Listing listing;
+  QMap<QString, Fetched> fetched;
+  Decisions decisions;
+};
+
 bool is_calendar(SyncCollection c) { return c == SyncCollection::Calendar; }
 
 RecordKind contact_kind(SyncCollection c) {
@@ -62,9 +68,10 @@ class Run {
   std::variant<Listing, SyncFailure> list(SyncCollection c);
   std::optional<SyncFailure> fetch(SyncCollection c, const QStringList& hrefs,
                                    QMap<QString, Fetched>& into);
-  std::optional<SyncFailure> round(SyncCollection c, bool& again);
-  std::optional<SyncFailure> execute(SyncCollection c, const SyncAction& action,
-                                     const QMap<QString, Fetched>& fetched, bool& again);
+  std::variant<Prepared, SyncFailure> prepare(SyncCollection c);
+  std::optional<SyncFailure> apply(SyncCollection c, Prepared& p, bool& again);
+  std::optional<SyncFailure> execute(SyncCollection c, const SyncAction& action, const Prepared& p,
+                                     bool& again);
   bool save() { return write_sync_state(request_.data_dir, saved_); }
 
   const SyncRequest& request_;
@@ -72,15 +79,22 @@ class Run {
   SyncState saved_, working_;
   LocalFiles files_;
   QSet<SyncFile> changed_;
-  QList<std::pair<SyncCollection, Decisions>> decided_;
 };
+
+// Someone else changed the item: its ETag is forgotten, so the next round
+// fetches it and decides again.
+std::optional<SyncFailure> stale(CollectionState& work, const QString& href, bool& again) {
+  if (work.items.contains(href)) work.items[href].etag.clear();
+  again = true;
+  return std::nullopt;
+}
 
 std::variant<Listing, SyncFailure> Run::list(SyncCollection c) {
   const CollectionState& cs = working_.of(c);
   const QUrl url(cs.url);
   Listing listing;
   for (auto it = cs.items.begin(); it != cs.items.end(); ++it) listing.etags[it.key()] = it->etag;
-  for (const QString token : {cs.sync_token, QString()}) {
+  for (const QString& token : {cs.sync_token, QString()}) {
     const DavReply reply = dav_.send("REPORT", url, sync_collection_body(token), {{"Depth", "0"}});
     if (auto failure = reply_failure(reply, !request_.password.isEmpty())) return *failure;
     const auto ms = reply.status == 207 ? read_multistatus(reply.body) : std::nullopt;
@@ -125,14 +139,29 @@ std::optional<SyncFailure> Run::fetch(SyncCollection c, const QStringList& hrefs
 
 std::optional<SyncFailure> Run::sync() {
   files_ = read_local_files(request_.data_dir);
+  // Every collection is decided before anything changes, so that the guard
+  // against mass deletions stops the sync with nothing changed.
+  QList<std::pair<SyncCollection, Prepared>> prepared;
   for (const SyncCollection c : kSyncCollections) {
     bool skip = false;
     for (const SyncFile f : collection_files(c)) skip |= request_.leave_alone.contains(f);
     if (skip) continue;
-    bool again = true;
-    for (int round_no = 0; again && round_no < kRounds; ++round_no) {
+    auto p = prepare(c);
+    if (auto* failure = std::get_if<SyncFailure>(&p)) return *failure;
+    if (std::get<Prepared>(p).decisions.too_many_deletes)
+      return SyncFailure{SyncFailureKind::TooManyDeletes, collection_display_name(c)};
+    prepared.append({c, std::get<Prepared>(std::move(p))});
+  }
+  for (auto& [c, first] : prepared) {
+    bool again = false;
+    if (auto failure = apply(c, first, again)) return failure;
+    // Someone changed an item between the listing and the write: list, fetch
+    // and decide again.
+    for (int round_no = 1; again && round_no < kRounds; ++round_no) {
       again = false;
-      if (auto failure = round(c, again)) return failure;
+      auto p = prepare(c);
+      if (auto* failure = std::get_if<SyncFailure>(&p)) return *failure;
+      if (auto failure = apply(c, std::get<Prepared>(p), again)) return failure;
     }
   }
   if (!changed_.isEmpty())
@@ -145,57 +174,64 @@ std::optional<SyncFailure> Run::sync() {
   return std::nullopt;
 }
 
-std::optional<SyncFailure> Run::round(SyncCollection c, bool& again) {
+std::variant<Prepared, SyncFailure> Run::prepare(SyncCollection c) {
   auto listed = list(c);
   if (auto* failure = std::get_if<SyncFailure>(&listed)) return *failure;
-  const Listing& listing = std::get<Listing>(listed);
+  Prepared p;
+  p.listing = std::get<Listing>(std::move(listed));
   const CollectionState& cs = working_.of(c);
   QStringList wanted;
-  for (auto it = listing.etags.begin(); it != listing.etags.end(); ++it) {
+  for (auto it = p.listing.etags.begin(); it != p.listing.etags.end(); ++it) {
     const ItemState st = cs.items.value(it.key());
     const bool known = cs.items.contains(it.key());
-    if (!known || st.etag != *it || st.server_hash.isEmpty() ||
+    if (!known || it->isEmpty() || st.etag != *it || st.server_hash.isEmpty() ||
         (st.local_hash.isEmpty() && !st.unsupported))
       wanted << it.key();
   }
-  QMap<QString, Fetched> fetched;
-  if (auto failure = fetch(c, wanted, fetched)) return failure;
+  if (auto failure = fetch(c, wanted, p.fetched)) return *failure;
   QMap<QString, ServerItem> server;
-  for (auto it = listing.etags.begin(); it != listing.etags.end(); ++it) {
-    ServerItem item{*it, fetched.contains(it.key()), std::nullopt};
+  for (auto it = p.listing.etags.begin(); it != p.listing.etags.end(); ++it) {
+    ServerItem item{*it, p.fetched.contains(it.key()), std::nullopt};
     if (item.fetched) {
-      item.etag = fetched[it.key()].etag.isEmpty() ? *it : fetched[it.key()].etag;
-      item.record = item_record(c, fetched[it.key()].data);
+      const Fetched& f = p.fetched[it.key()];
+      if (!f.etag.isEmpty()) item.etag = f.etag;
+      item.record = item_record(c, f.data);
     }
     server[it.key()] = item;
   }
-  const QList<SyncRecord> local = local_records(files_, c);
-  const Decisions d = decide(cs.items, local, server, request_.allow_deletes);
-  if (d.too_many_deletes)
-    return SyncFailure{SyncFailureKind::TooManyDeletes, collection_display_name(c)};
+  p.decisions = decide(cs.items, local_records(files_, c), server, request_.allow_deletes);
+  return p;
+}
+
+std::optional<SyncFailure> Run::apply(SyncCollection c, Prepared& p, bool& again) {
   // The copies an upload patches.
   QStringList copies;
-  for (const SyncAction& a : d.actions)
-    if (a.kind == ActionKind::Upload && !fetched.contains(a.href)) copies << a.href;
-  if (auto failure = fetch(c, copies, fetched)) return failure;
+  for (const SyncAction& a : p.decisions.actions)
+    if (a.kind == ActionKind::Upload && !p.fetched.contains(a.href)) copies << a.href;
+  if (auto failure = fetch(c, copies, p.fetched)) return failure;
   bool local_changed = false;
-  for (const SyncAction& a : d.actions) {
-    if (auto failure = execute(c, a, fetched, again)) return failure;
-    local_changed |= a.kind == ActionKind::Download || a.kind == ActionKind::DeleteLocal ||
-                     (a.local_after && a.local_before && *a.local_after != *a.local_before) ||
-                     (a.local_after && !a.local_before);
+  for (const SyncAction& a : p.decisions.actions) {
+    if (auto failure = execute(c, a, p, again)) return failure;
+    local_changed |= a.local_after != a.local_before || a.kind == ActionKind::DeleteLocal;
   }
   if (local_changed) {
-    put_records(files_, c, d.local);
+    put_records(files_, c, p.decisions.local);
     for (const SyncFile f : collection_files(c)) changed_.insert(f);
   }
   // A new token only once every change it covers is done.
-  if (!again) working_.of(c).sync_token = listing.token;
+  if (!again) working_.of(c).sync_token = p.listing.token;
   return std::nullopt;
 }
 
-std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a,
-                                        const QMap<QString, Fetched>& fetched, bool& again) {
+std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, const Prepared& p,
+                                        bool& again) {
+  const QMap<QString, Fetched>& fetched = p.fetched;
+  // Writes are conditional on the ETag the decision was made on: a copy
+  // fetched later may already hold someone else's change.
+  const QByteArray decided_etag =
+      (p.listing.etags.value(a.href).isEmpty() ? fetched.value(a.href).etag
+                                               : p.listing.etags.value(a.href))
+          .toUtf8();
   CollectionState& work = working_.of(c);
   CollectionState& disk = saved_.of(c);
   const auto local_hash = [](const std::optional<SyncRecord>& r) { return hash_of(r); };
@@ -241,11 +277,9 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a,
       return save() ? std::nullopt
                     : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
     case ActionKind::DeleteRemote: {
-      const QString etag =
-          fetched.contains(a.href) ? fetched[a.href].etag : work.items.value(a.href).etag;
       const DavReply reply =
-          dav_.send("DELETE", url_of(c, a.href), {}, {{"If-Match", etag.toUtf8()}});
-      if (reply.status == 412) return again = true, std::nullopt;
+          dav_.send("DELETE", url_of(c, a.href), {}, {{"If-Match", decided_etag}});
+      if (reply.status == 412) return stale(work, a.href, again);
       if (reply.status != 404)
         if (auto failure = check(reply)) return failure;
       ++counts.sent;
@@ -262,17 +296,15 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a,
       const QByteArray uid = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
       const QByteArray bytes = is_calendar(c) ? event_bytes(a.record, copy, old, uid)
                                               : vcard_bytes(a.record, copy, old, uid, work.vcard4);
-      const QString href = create ? QUrl(work.url).path() + QString::fromLatin1(uid) +
-                                        (is_calendar(c) ? ".ics" : ".vcf")
+      const QString href = create ? canonical_href(work.url + QString::fromLatin1(uid) +
+                                                   (is_calendar(c) ? ".ics" : ".vcf"))
                                   : a.href;
-      const DavHeaders headers{
-          create
-              ? std::pair<QByteArray, QByteArray>{"If-None-Match", "*"}
-              : std::pair<QByteArray, QByteArray>{"If-Match", fetched.value(a.href).etag.toUtf8()},
-          {"Content-Type",
-           is_calendar(c) ? "text/calendar; charset=utf-8" : "text/vcard; charset=utf-8"}};
+      const DavHeaders headers{create ? std::pair<QByteArray, QByteArray>{"If-None-Match", "*"}
+                                      : std::pair<QByteArray, QByteArray>{"If-Match", decided_etag},
+                               {"Content-Type", is_calendar(c) ? "text/calendar; charset=utf-8"
+                                                               : "text/vcard; charset=utf-8"}};
       const DavReply reply = dav_.send("PUT", url_of(c, href), bytes, headers);
-      if (reply.status == 412) return again = true, std::nullopt;
+      if (reply.status == 412) return stale(work, create ? QString() : a.href, again);
       if (auto failure = check(reply)) return failure;
       ++counts.sent;
       counts.received += a.local_after != a.local_before && a.local_before;
