@@ -79,8 +79,18 @@ QString Radicale::storage(const QString& path) const {
 
 Reply Radicale::phone(const QString& user, const QByteArray& method, const QString& path,
                       const QByteArray& body, const QStringList& headers) const {
-  QStringList args{
-      "-s", "-k", "-u", user + ":pw", "-X", method, "-w", "\n%{http_code}", "--data-binary", "@-"};
+  QStringList args{"-s",
+                   "-k",
+                   "-u",
+                   user + ":pw",
+                   "-X",
+                   method,
+                   "-w",
+                   "\n%{http_code}",
+                   "--data-binary",
+                   "@-",
+                   "-H",
+                   "Content-Type: text/plain"};
   for (const QString& h : headers) args << "-H" << h;
   const Ran ran = run_program("curl", args << url(path), body);
   Reply reply;

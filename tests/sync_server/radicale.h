@@ -2,14 +2,10 @@
 // A Radicale server on 127.0.0.1 for the tests of this binary, started once:
 // a temporary storage folder, users u1..u40 with the password "pw" in a plain
 // htpasswd file, and with `tls` a certificate made by openssl.
-#include <QByteArray>
-#include <QDir>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
-struct Reply {
+struct Reply {  // of the phone's request
   int status = 0;
   QByteArray body;
 };
@@ -29,7 +25,7 @@ class Radicale {
   QTemporaryDir dir_;
   QProcess server_;
   int port_ = 0;
-  bool tls_ = false;
+  bool tls_;
   QString fingerprint_;
 };
 
