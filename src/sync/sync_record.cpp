@@ -36,6 +36,8 @@ int fit_record(SyncRecord& record) {
     // A double quote would end a quoted field early.
     if (record.kind == RecordKind::Address || record.kind == RecordKind::Card)
       dropped += int(text.count('"')), text.remove('"');
+    // 〜 and its kin as phones send them are kept in CP932's own forms.
+    text = replace_with_cp932_forms(text);
     dropped += int(take_out_unsaveable(text).toUcs4().size());
     if (const int limit = field_limit(record.kind, i); limit > 0 && text.size() > limit) {
       dropped += int(text.size() - limit);
