@@ -1,5 +1,6 @@
 #include "sync/sync_engine.h"
 
+#include <QElapsedTimer>
 #include <QUuid>
 
 #include "sync/dav_client.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kMultigetBatch = 200;
 constexpr int kRounds = 3;
+constexpr int kSaveEveryMs = 1000;
 
 struct Listing {
   QMap<QString, QString> etags;  // href -> etag
@@ -72,13 +74,25 @@ class Run {
   std::optional<SyncFailure> apply(SyncCollection c, Prepared& p, bool& again);
   std::optional<SyncFailure> execute(SyncCollection c, const SyncAction& action, const Prepared& p,
                                      bool& again);
-  bool save() { return write_sync_state(request_.data_dir, saved_); }
+  bool save() {
+    since_save_.start();
+    return write_sync_state(request_.data_dir, saved_);
+  }
+  // After a step on the server. A step whose record is lost by a kill before the
+  // save is matched again by its content next time; a conflict's upload is not
+  // (its text would be merged twice), so it is saved at once.
+  std::optional<SyncFailure> saved_after(bool now) {
+    if (!now && since_save_.isValid() && since_save_.elapsed() < kSaveEveryMs) return std::nullopt;
+    if (save()) return std::nullopt;
+    return SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile};
+  }
 
   const SyncRequest& request_;
   DavClient& dav_;
   SyncState saved_, working_;
   LocalFiles files_;
   QSet<SyncFile> changed_;
+  QElapsedTimer since_save_;
 };
 
 // Someone else changed the item: its ETag is forgotten, so the next round
@@ -255,8 +269,7 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, c
       if (item.server_hash.isEmpty() && !item.unsupported) return std::nullopt;
       // Pairs already held by the files on both sides are safe to keep now.
       if (a.local_after == a.local_before || item.unsupported) disk.items[a.href] = item;
-      return save() ? std::nullopt
-                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+      return saved_after(false);
     }
     case ActionKind::Download:
     case ActionKind::DeleteLocal: {
@@ -274,8 +287,7 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, c
     case ActionKind::Forget:
       work.items.remove(a.href);
       disk.items.remove(a.href);
-      return save() ? std::nullopt
-                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+      return saved_after(false);
     case ActionKind::DeleteRemote: {
       const DavReply reply =
           dav_.send("DELETE", url_of(c, a.href), {}, {{"If-Match", decided_etag}});
@@ -285,8 +297,7 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, c
       ++counts.sent;
       work.items.remove(a.href);
       disk.items.remove(a.href);
-      return save() ? std::nullopt
-                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+      return saved_after(false);
     }
     case ActionKind::Upload:
     case ActionKind::Create: {
@@ -320,8 +331,7 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, c
       if (a.local_after != a.local_before) on_disk.server_hash.clear();
       disk.items[href] = on_disk;
       if (reply.etag.isEmpty()) work.items[href].server_hash.clear();
-      return save() ? std::nullopt
-                    : std::optional(SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile});
+      return saved_after(a.conflict);
     }
   }
   return std::nullopt;

@@ -12,7 +12,8 @@
 namespace {
 
 constexpr int kMemoLimit = 200;
-constexpr int kAnniversaryLimit = 50;
+// The tables' own sizes: what the files hold is kept whole.
+constexpr int kAnniversaryLimit = int(std::tuple_size_v<KinenTable>);
 constexpr int kHolidayLimit = int(std::tuple_size_v<HoliTable>) - kHoliYears;
 
 QString in(const QString& data_dir, const QString& name) { return data_dir + '/' + name; }
