@@ -1,13 +1,17 @@
 #pragma once
 // Ends the program once the first top-level window has painted, printing the
 // peak resident memory in KiB ("maxrss KIB") and the processor time used since
-// the program was started, loading included ("cpu_us MICROSECONDS"), on
-// standard error. Started through exec-timer, it also prints the time from just
-// before exec to the first painted frame ("exec_to_paint_us MICROSECONDS").
+// the program was started, loading included ("cpu_us MICROSECONDS"), and the
+// shared libraries mapped by then ("libraries COUNT NAME…"), on standard error. Started through
+// exec-timer, it also prints the time from just before exec to the first painted frame
+// ("exec_to_paint_us MICROSECONDS").
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -38,6 +42,9 @@ class FirstPaintProbe : public QObject {
         const long cpu_us = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L +
                             usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
         std::fprintf(stderr, "cpu_us %ld\n", cpu_us);
+        const QStringList libraries = mapped_libraries();
+        std::fprintf(stderr, "libraries %lld %s\n", qlonglong(libraries.size()),
+                     qPrintable(libraries.join(' ')));
         std::fflush(stderr);
         std::_Exit(0);
       });
@@ -46,5 +53,19 @@ class FirstPaintProbe : public QObject {
   }
 
  private:
+  // The shared objects in /proc/self/maps, by file name, sorted.
+  static QStringList mapped_libraries() {
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly)) return {};
+    QSet<QString> names;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+      const qsizetype slash = line.indexOf('/');
+      if (slash >= 0 && line.contains(".so")) names.insert(QFileInfo(line.mid(slash)).fileName());
+    }
+    QStringList sorted(names.begin(), names.end());
+    sorted.sort();
+    return sorted;
+  }
+
   bool done_ = false;
 };

@@ -4,7 +4,7 @@
 #include "calendar/day_tables.h"
 #include "paper/address_pages.h"
 #include "paper/calendar_page.h"
-#include "ui/page_painter.h"
+#include "print/page_painter.h"
 
 namespace {
 

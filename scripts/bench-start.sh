@@ -6,7 +6,8 @@
 # (exec-timer) to its first painted frame, inside the process. Prints the median
 # times and their ratio, the median of the pairs' ratios, the median processor
 # times (the steadier figure on a busy machine) and their ratio, the median peak
-# memory of each, and the load average before and after.
+# memory of each, the shared libraries each has mapped at its first frame (count,
+# then the names that only Toribe maps), and the load average before and after.
 #   scripts/bench-start.sh [PAIRS]
 # Offscreen unless QT_QPA_PLATFORM says otherwise (e.g. QT_QPA_PLATFORM=xcb with a
 # DISPLAY, such as under xvfb-run). Builds first when the executables are missing.
@@ -27,10 +28,12 @@ trap 'rm -rf "$work" "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# Runs one executable in folder $2; prints "EXEC_TO_PAINT_US MAXRSS_KIB CPU_US".
+# Runs one executable in folder $2; prints "EXEC_TO_PAINT_US MAXRSS_KIB CPU_US" and
+# keeps its list of libraries in $work/NAME.libs.
 run_once() {
   local exe=$1 folder=$2 out
   out=$(cd "$folder" && "$build/exec-timer" "$exe" 2>&1 >/dev/null)
+  sed -n 's/^libraries [0-9]* //p' <<<"$out" | head -1 | tr ' ' '\n' >"$work/$(basename "$exe").libs"
   echo "$(sed -n 's/^exec_to_paint_us //p' <<<"$out" | head -1)" \
     "$(sed -n 's/^maxrss //p' <<<"$out" | head -1) $(sed -n 's/^cpu_us //p' <<<"$out" | head -1)"
 }
@@ -62,6 +65,7 @@ measure() {
       -v n="$pairs" -v p="$QT_QPA_PLATFORM" -v pr="$pr" 'BEGIN {
     printf "%-14s %s, %d pairs: exec to first paint toribe %.1f ms, bare %.1f ms, ratio %.2f (pairs: %.2f); processor time toribe %.1f ms, bare %.1f ms, ratio %.2f; peak RSS toribe %d KiB, bare %d KiB, ratio %.2f\n",
       l, p, n, tt / 1000, bt / 1000, tt / bt, pr, tc / 1000, bc / 1000, tc / bc, tr, br, tr / br }'
+  echo "$(printf '%-14s' '') libraries at first paint: toribe $(grep -c . "$work/toribe-first-paint.libs"), bare $(grep -c . "$work/bare-window.libs"); only toribe: $(comm -23 <(sort "$work/toribe-first-paint.libs") <(sort "$work/bare-window.libs") | tr '\n' ' ')"
 }
 
 mkdir -p "$work/empty" "$work/limits"

@@ -6,10 +6,8 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
-#include "paper/pdf_output.h"
 #include "sync/sync_command.h"
 #include "ui/font_config_reader.h"
-#include "ui/page_painter.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -27,9 +25,8 @@ void leave_home_folder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // `toribe COMMAND …` runs the command and never opens a window; the print
-  // commands draw their PDF with the painter the logic cannot link.
-  set_pdf_maker(&pdf_bytes);
+  // `toribe COMMAND …` runs the command and never opens a window; it loads the
+  // module of its own feature only.
   set_sync_command(&sync_command);
   if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
   start_reading_font_configuration();

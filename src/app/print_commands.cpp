@@ -3,14 +3,18 @@
 #include <QRegularExpression>
 
 #include "address/jyusho_file.h"
+#include "core/module_loader.h"
 #include "paper/address_pages.h"
 #include "paper/calendar_page.h"
-#include "paper/pdf_output.h"
+#include "print/print_feature.h"
 
 namespace {
 
 int write_document(const PaperDocument& document, const QString& path) {
-  const QByteArray pdf = make_pdf(document);
+  QString error;
+  const PrintFeature* print = load_feature<PrintFeature>(error);
+  if (!print) return fail(error);
+  const QByteArray pdf = print->pdf(document);
   if (pdf.isEmpty()) return fail(QString("「%1」を作れませんでした。").arg(path));
   if (const std::optional<QString> error = write_output(path, pdf)) return fail(*error);
   return kExitOk;

@@ -1,33 +1,27 @@
-// The Qt platform's paper services: Qt's print preview, and the list of names
-// with check boxes shown before it.
+// The Qt platform's paper services: the print preview (from the print module),
+// and the list of names with check boxes shown before it.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/module_loader.h"
+#include "print/print_feature.h"
 #include "ui/font_config_reader.h"
 #include "ui/japanese.h"
-#include "ui/page_painter.h"
 #include "ui/qt_platform.h"
 
 void QtPlatform::print_preview(const PaperDocument& document) {
   finish_reading_font_configuration();
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(document.title);
-  printer.setFullPage(true);
-  set_page_layout(printer, document);
-  QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-  dialog.setObjectName("PrintPreview");
-  dialog.resize(900, 760);
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                   [&document](QPrinter* target) { paint_document(*target, document); });
-  dialog.exec();
+  QString error;
+  if (const PrintFeature* print = load_feature<PrintFeature>(error))
+    print->preview(document);
+  else
+    message(error, MsgButtons::Ok, MsgIcon::Exclamation, {});
 }
 
 std::optional<TickedNames> QtPlatform::choose_ticked(const QString& title, const QString& prompt,

@@ -15,8 +15,10 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "core/module_loader.h"
 #include "keyring/desktop_keyring.h"
-#include "ui/desktop_notices.h"
+#include "notices/notices_feature.h"
+#include "ui/after_first_paint.h"
 #include "ui/font_config_reader.h"
 #include "ui/help_window.h"
 #include "ui/japanese.h"
@@ -259,13 +261,22 @@ void QtPlatform::show_help() {
 void QtPlatform::quit() { QApplication::exit(0); }
 
 void QtPlatform::notify(const QString& title, const QStringList& lines) {
-  if (!notices_)
-    notices_ = std::make_unique<DesktopNotices>([this] {
+  // The notice at start comes after the first frame: its module is not part of it.
+  after_first_paint(windows_.find(main_name_), [this, title, lines] {
+    QString error;
+    const NoticesFeature* notices = load_feature<NoticesFeature>(error);
+    if (!notices) {
+      // Said once: the notices come back every day the program stays open.
+      if (!notices_missing_told_) message(error, MsgButtons::Ok, MsgIcon::Exclamation, {});
+      notices_missing_told_ = true;
+      return;
+    }
+    notices->send(title, lines, [this] {
       if (FormWindow* main = windows_.find(main_name_)) {
         main->showNormal();
         main->raise();
         main->activateWindow();
       }
     });
-  notices_->send(title, lines);
+  });
 }

@@ -8,7 +8,6 @@
 #include "ui/form_window.h"
 
 class QTimer;
-class DesktopNotices;
 
 class QtPlatform : public Platform {
  public:
@@ -53,6 +52,6 @@ class QtPlatform : public Platform {
   QMap<int, QTimer*> timers_;
   int next_timer_ = 1;
   std::unique_ptr<QWidget> help_;
-  std::unique_ptr<DesktopNotices> notices_;
+  bool notices_missing_told_ = false;
   QString main_name_;  // the main window, brought to the front by a chosen notification
 };

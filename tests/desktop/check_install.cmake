@@ -35,3 +35,10 @@ string(FIND "${entry}" [=[Categories=Office;Calendar;]=] at)
 if(at EQUAL -1)
   message(FATAL_ERROR "desktop entry lacks its Office and Calendar categories")
 endif()
+# The installed program finds its modules where they were installed.
+execute_process(COMMAND "${prefix}/bin/toribe" print calendar 2026-12 "${prefix}/month.pdf"
+                        --data "${prefix}"
+                RESULT_VARIABLE printed ERROR_VARIABLE said)
+if(NOT printed EQUAL 0 OR NOT EXISTS "${prefix}/month.pdf")
+  message(FATAL_ERROR "the installed toribe could not print: ${said}")
+endif()

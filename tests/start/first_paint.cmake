@@ -1,6 +1,7 @@
 # The program's own start-up (toribe-first-paint: main() of toribe up to the first
 # frame, font reader thread included) must reach its first painted frame and end,
-# in an empty folder and in one with every data file at its limit.
+# in an empty folder and in one with every data file at its limit, without loading
+# a feature module or a library that only a feature uses.
 #   cmake -DFIRST_PAINT=... -DLIMIT_FILES=... -DWORK=... -P first_paint.cmake
 foreach(kind empty limits)
   set(folder ${WORK}/${kind})
@@ -24,5 +25,8 @@ foreach(kind empty limits)
     TIMEOUT 60)
   if(NOT ended EQUAL 0 OR NOT said MATCHES "maxrss [0-9]+")
     message(FATAL_ERROR "start in the ${kind} folder did not reach its first frame: ${ended}\n${said}")
+  endif()
+  if(said MATCHES "libraries [^\n]*(toribe-[a-z]+\\.so|libQt6PrintSupport)")
+    message(FATAL_ERROR "the start in the ${kind} folder loaded ${CMAKE_MATCH_1} before its first frame")
   endif()
 endforeach()

@@ -16,7 +16,7 @@
 #include <QToolTip>
 
 #include "core/scripted_platform.h"
-#include "ui/notice_body.h"
+#include "notices/notice_body.h"
 #include "ui/qt_platform.h"
 #include "ui/twips.h"
 

@@ -1,4 +1,4 @@
-#include "ui/page_painter.h"
+#include "print/page_painter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/desktop_notices.h"
+#include "notices/desktop_notices.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QImageReader>
 
-#include "ui/notice_body.h"
+#include "notices/notice_body.h"
 
 namespace {
 

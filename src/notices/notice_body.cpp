@@ -1,4 +1,4 @@
-#include "ui/notice_body.h"
+#include "notices/notice_body.h"
 
 QString notice_body(const QStringList& lines, bool takes_markup) {
   QString body = lines.join('\n');
