@@ -26,8 +26,9 @@ class FirstPaintWaiter : public QObject {
       return false;
     window_->setProperty(kPainted, true);
     qApp->removeEventFilter(this);
-    // After this paint is flushed to the screen.
-    QTimer::singleShot(0, qApp, std::move(work_));
+    // A moment later: the frame is on the screen and the start's queued work
+    // (the window manager's first events, say) has gone before.
+    QTimer::singleShot(100, qApp, std::move(work_));
     deleteLater();
     return false;
   }

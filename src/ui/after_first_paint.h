@@ -5,6 +5,7 @@
 
 class QWidget;
 
-// Runs `work` on the event loop once `window` has painted its first frame; at
-// once when it already has, or when there is no visible window to wait for.
+// Runs `work` on the event loop a moment (0.1 s) after `window` has painted its
+// first frame; at once when it already has, or when there is no visible window
+// to wait for.
 void after_first_paint(QWidget* window, std::function<void()> work);
