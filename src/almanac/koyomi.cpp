@@ -36,29 +36,6 @@ QDate shanichi(const QDate& equinox) {
 
 }  // namespace
 
-QString lunar_date_text(const KoyomiDay& day) {
-  return QString("%1%2月%3日")
-      .arg(day.leap_month ? "閏" : "")
-      .arg(day.lunar_month)
-      .arg(day.lunar_day);
-}
-
-QString moon_phase_name(MoonPhase phase) {
-  switch (phase) {
-    case MoonPhase::New:
-      return "新月";
-    case MoonPhase::FirstQuarter:
-      return "上弦";
-    case MoonPhase::Full:
-      return "満月";
-    case MoonPhase::LastQuarter:
-      return "下弦";
-    case MoonPhase::None:
-      break;
-  }
-  return {};
-}
-
 QString kanshi_of(const QDate& date) {
   static const QString stems = "甲乙丙丁戊己庚辛壬癸", branches = "子丑寅卯辰巳午未申酉戌亥";
   const int i = sexagenary_index(date);

@@ -33,10 +33,30 @@ struct KoyomiDay {
   bool has_solar_term = false;
 };
 
-// "10月30日", "閏11月1日".
-QString lunar_date_text(const KoyomiDay& day);
+// "10月30日", "閏11月1日". (Here, not in the almanac module: the windows and
+// commands that show a day spell it without loading the module again.)
+inline QString lunar_date_text(const KoyomiDay& day) {
+  return QString("%1%2月%3日")
+      .arg(day.leap_month ? "閏" : "")
+      .arg(day.lunar_month)
+      .arg(day.lunar_day);
+}
 // "新月", "上弦", "満月", "下弦"; "" for None.
-QString moon_phase_name(MoonPhase phase);
+inline QString moon_phase_name(MoonPhase phase) {
+  switch (phase) {
+    case MoonPhase::New:
+      return "新月";
+    case MoonPhase::FirstQuarter:
+      return "上弦";
+    case MoonPhase::Full:
+      return "満月";
+    case MoonPhase::LastQuarter:
+      return "下弦";
+    case MoonPhase::None:
+      break;
+  }
+  return {};
+}
 // The 干支 of a date (甲子 when (JDN + 49) mod 60 = 0).
 QString kanshi_of(const QDate& date);
 

@@ -166,5 +166,7 @@ std::optional<int> run_command_line(int argc, char** argv) {
     return command->run(args);
   } catch (const UsageError& error) {
     return usage_error(error.message, command);
+  } catch (const CommandFailure& failure) {
+    return fail(failure.message);
   }
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/module_loader.h"
+
 // What a command is given: the data folder, its own arguments (after the
 // command's words) and its options ("--year" -> "2026"; a flag given -> "").
 struct CommandArgs {
@@ -21,6 +23,19 @@ enum ExitStatus { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 struct UsageError {
   QString message;
 };
+// A failure: the message on standard error, exit status 1.
+struct CommandFailure {
+  QString message;
+};
+
+// The module of the command's feature, loaded now; when it is missing the command
+// ends with the message that names it.
+template <class Feature>
+const Feature& command_feature() {
+  QString error;
+  if (const Feature* feature = load_feature<Feature>(error)) return *feature;
+  throw CommandFailure{error};
+}
 
 struct Command {
   QStringList words;    // "export", "calendar"

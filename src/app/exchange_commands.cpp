@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "exchange/exchange.h"
+#include "exchange/exchange_feature.h"
 
 namespace {
 
@@ -17,6 +17,8 @@ int year_option(const CommandArgs& args, const QString& name, int fallback) {
   return year;
 }
 
+const ExchangeFeature& exchange() { return command_feature<ExchangeFeature>(); }
+
 int written(const CommandArgs& args, const QByteArray& bytes) {
   if (const auto error = write_output(args.args[0], bytes)) return fail(*error);
   return kExitOk;
@@ -27,9 +29,9 @@ int import_into(const CommandArgs& args, ContactBook book) {
   const auto input = read_input(args.args[0], error);
   if (!input) return fail(error);
   const QString name = args.args[0] == "-" ? QString("標準入力") : args.args[0];
-  const auto outcome = import_contacts(args.data_dir, book, *input, name);
-  if (const auto* message = std::get_if<QString>(&outcome)) return fail(*message);
-  print_out(std::get<ImportSummary>(outcome).text());
+  QString said;
+  if (!exchange().import_contacts(args.data_dir, book, *input, name, said)) return fail(said);
+  print_out(said);
   return kExitOk;
 }
 
@@ -41,24 +43,25 @@ int export_calendar_command(const CommandArgs& args) {
   const int to = year_option(args, "--to", from + 1);
   if (to < from) throw UsageError{"--to の年は --from の年より前にできません。"};
   if (to - from > 200) throw UsageError{"書き出せるのは200年分までです。"};
-  return written(args, export_calendar(args.data_dir, from, to, QDateTime::currentDateTimeUtc()));
+  return written(
+      args, exchange().export_calendar(args.data_dir, from, to, QDateTime::currentDateTimeUtc()));
 }
 
 int export_addresses_command(const CommandArgs& args) {
-  return written(args, export_contacts(args.data_dir, ContactBook::Addresses));
+  return written(args, exchange().export_contacts(args.data_dir, ContactBook::Addresses));
 }
 
 int export_cards_command(const CommandArgs& args) {
-  return written(args, export_contacts(args.data_dir, ContactBook::Cards));
+  return written(args, exchange().export_contacts(args.data_dir, ContactBook::Cards));
 }
 
 int export_ledger_command(const CommandArgs& args) {
   const int year = year_option(args, "--year", QDate::currentDate().year());
-  return written(args, export_ledger(args.data_dir, year));
+  return written(args, exchange().export_ledger(args.data_dir, year));
 }
 
 int export_gifts_command(const CommandArgs& args) {
-  return written(args, export_gifts(args.data_dir));
+  return written(args, exchange().export_gifts(args.data_dir));
 }
 
 int import_addresses_command(const CommandArgs& args) {

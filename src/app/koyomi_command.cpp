@@ -3,7 +3,7 @@
 #include <QDate>
 #include <cstdio>
 
-#include "almanac/koyomi.h"
+#include "almanac/almanac_feature.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ int run_koyomi(const CommandArgs& args) {
                     .arg(kLastKoyomiYear));
   if (to < from) throw UsageError{"終わりの日付が始めの日付より前です。"};
   QByteArray out;
-  for (const KoyomiDay& day : Almanac().days(from, to)) out += (koyomi_line(day) + '\n').toUtf8();
+  for (const KoyomiDay& day : command_feature<AlmanacFeature>().days(from, to))
+    out += (koyomi_line(day) + '\n').toUtf8();
   std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
   return kExitOk;
 }

@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 
 #include "address/jyusho_file.h"
-#include "core/module_loader.h"
 #include "paper/address_pages.h"
 #include "paper/calendar_page.h"
 #include "print/print_feature.h"
@@ -11,10 +10,7 @@
 namespace {
 
 int write_document(const PaperDocument& document, const QString& path) {
-  QString error;
-  const PrintFeature* print = load_feature<PrintFeature>(error);
-  if (!print) return fail(error);
-  const QByteArray pdf = print->pdf(document);
+  const QByteArray pdf = command_feature<PrintFeature>().pdf(document);
   if (pdf.isEmpty()) return fail(QString("「%1」を作れませんでした。").arg(path));
   if (const std::optional<QString> error = write_output(path, pdf)) return fail(*error);
   return kExitOk;

@@ -25,8 +25,7 @@ std::unique_ptr<Program> module1_main(Platform& platform) {
   if (pad_token_string(m)) save_ini(m, platform);
 
   program->main_window = std::make_unique<Toribe>(
-      m, platform,
-      [&m, &platform, p = program.get()](const QString& name) {
+      m, platform, [&m, &platform, p = program.get()](const QString& name) {
         return make_tool_window(name, m, platform, p->main_window.get());
       });
   platform.show_main(*program->main_window);

@@ -6,9 +6,8 @@
 #include <QString>
 
 #include "core/quoted_records.h"
+#include "exchange/exchange_feature.h"
 #include "exchange/vcard_reader.h"
-
-enum class ContactBook { Addresses, Cards };
 
 struct ImportSummary {
   int taken = 0;

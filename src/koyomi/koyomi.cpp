@@ -3,6 +3,7 @@
 #include "calendar/day_tables.h"
 #include "calendar/holiday_rules.h"
 #include "calendar/month_layout.h"
+#include "core/module_loader.h"
 #include "core/platform.h"
 #include "settings/settings.h"
 
@@ -53,6 +54,9 @@ QString koyomi_pointing_text(const KoyomiDay& day) {
 
 void Koyomi::Form_Load() {
   caption = "こよみ";
+  QString error;
+  if (!almanac_ && !(almanac_ = load_feature<AlmanacFeature>(error)))
+    platform().message(error, MsgButtons::Ok, MsgIcon::Exclamation);
   const QDate today = platform().today();
   const QDate shown(m.shown_year, m.shown_month, 1);
   const QDate start = in_koyomi_range(shown)   ? shown
@@ -66,7 +70,9 @@ void Koyomi::Form_Load() {
 
 void Koyomi::disp_calen() {
   const QDate first(k_year, k_month, 1);
-  days_ = almanac_.days(first, first.addDays(first.daysInMonth() - 1));
+  // Without the module the month shows its days' colours and nothing of the old calendar.
+  days_ = almanac_ ? almanac_->days(first, first.addDays(first.daysInMonth() - 1))
+                   : std::vector<KoyomiDay>{};
   k_first_col = month_first_col(k_year, k_month);
   c("Label5").text = QString("%1年%2月").arg(k_year).arg(k_month, 2);
 

@@ -5,7 +5,7 @@
 // window shows and steps through 1901–2100.
 #include <vector>
 
-#include "almanac/koyomi.h"
+#include "almanac/almanac_feature.h"
 #include "core/form.h"
 #include "settings/module1.h"
 
@@ -28,8 +28,8 @@ class Koyomi : public Form {
   void show_month(int year, int month);
 
   Module1& m;
-  Almanac almanac_;
-  std::vector<KoyomiDay> days_;  // the shown month's days, from day 1
+  const AlmanacFeature* almanac_ = nullptr;  // loaded with the window
+  std::vector<KoyomiDay> days_;              // the shown month's days, from day 1
 };
 
 // "2026年12月8日（火） 旧暦10月30日 先負 丙辰 月齢28.8", then the day's names and its moon phase.

@@ -2,12 +2,13 @@
 
 #include <QFileInfo>
 
-#include "almanac/koyomi.h"
+#include "almanac/almanac_feature.h"
 #include "calendar/holiday_law.h"
 #include "calendar/holiday_rules.h"
 #include "calendar/month_layout.h"
 #include "calendar/user_day_files.h"
 #include "core/dates.h"
+#include "core/module_loader.h"
 #include "core/text_file.h"
 #include "memo/memo_file.h"
 #include "memo/memo_store.h"
@@ -108,9 +109,12 @@ void add_cell(Page& page, const QRectF& cell, const QDate& date, Rgb colour,
 // The month's 六曜 by day of the month, worked out once for the page.
 std::function<QString(const QDate&)> month_rokuyou(int year, int month) {
   const QDate first(year, month, 1), last(year, month, first.daysInMonth());
-  if (!in_koyomi_range(first)) return {};
+  QString missing;
+  const AlmanacFeature* almanac = load_feature<AlmanacFeature>(missing);
+  // Without the almanac module the page is printed without its 六曜.
+  if (!in_koyomi_range(first) || !almanac) return {};
   QStringList names;
-  for (const KoyomiDay& day : koyomi_days(first, last)) names << day.rokuyou;
+  for (const KoyomiDay& day : almanac->days(first, last)) names << day.rokuyou;
   return [names](const QDate& date) { return names.value(date.day() - 1); };
 }
 

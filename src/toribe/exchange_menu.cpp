@@ -5,8 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "core/module_loader.h"
 #include "core/platform.h"
-#include "exchange/exchange.h"
+#include "exchange/exchange_feature.h"
 #include "settings/module1.h"
 
 namespace {
@@ -25,22 +26,30 @@ const ExportKind kExports[] = {
     {"贈答控えの書き出し", "CSV ファイル (*.csv)", "zoutou.csv"},
 };
 
-QByteArray export_bytes(Platform& platform, MenuExport what) {
+QByteArray export_bytes(const ExchangeFeature& exchange, Platform& platform, MenuExport what) {
   const QString here = QDir::currentPath();
   const QDate today = platform.today();
   switch (what) {
     case MenuExport::Calendar:
-      return export_calendar(here, today.year(), today.year() + 1, platform.now().toUTC());
+      return exchange.export_calendar(here, today.year(), today.year() + 1, platform.now().toUTC());
     case MenuExport::Addresses:
-      return export_contacts(here, ContactBook::Addresses);
+      return exchange.export_contacts(here, ContactBook::Addresses);
     case MenuExport::Cards:
-      return export_contacts(here, ContactBook::Cards);
+      return exchange.export_contacts(here, ContactBook::Cards);
     case MenuExport::Ledger:
-      return export_ledger(here, ledger_year_shown(here, today));
+      return exchange.export_ledger(here, exchange.ledger_year_shown(here, today));
     case MenuExport::Gifts:
-      return export_gifts(here);
+      return exchange.export_gifts(here);
   }
   return {};
+}
+
+// The exchange module, or nullptr after telling the user it is missing.
+const ExchangeFeature* exchange_feature(Platform& platform, const QString& item) {
+  QString error;
+  const ExchangeFeature* exchange = load_feature<ExchangeFeature>(error);
+  if (!exchange) platform.message(error, MsgButtons::Ok, MsgIcon::Exclamation, item);
+  return exchange;
 }
 
 }  // namespace
@@ -50,7 +59,9 @@ void export_from_menu(Platform& platform, MenuExport what, const QString& item) 
   const QString path =
       platform.choose_file(FileChooser::Save, kind.chooser_title, kind.filter, kind.suggested_name);
   if (path.isEmpty()) return;
-  const QByteArray bytes = export_bytes(platform, what);
+  const ExchangeFeature* exchange = exchange_feature(platform, item);
+  if (!exchange) return;
+  const QByteArray bytes = export_bytes(*exchange, platform, what);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
     platform.message(QString("ファイル「%1」に書き込めませんでした。").arg(path), MsgButtons::Ok,
@@ -79,10 +90,10 @@ void import_from_menu(Platform& platform, const Module1& m, ContactBook book, co
                      MsgIcon::Stop, item);
     return;
   }
-  const auto outcome = import_contacts(QDir::currentPath(), book, file.readAll(), path);
-  if (const auto* error = std::get_if<QString>(&outcome))
-    platform.message(*error, MsgButtons::Ok, MsgIcon::Stop, item);
-  else
-    platform.message(std::get<ImportSummary>(outcome).text(), MsgButtons::Ok, MsgIcon::Information,
-                     item);
+  const ExchangeFeature* exchange = exchange_feature(platform, item);
+  if (!exchange) return;
+  QString said;
+  const bool taken =
+      exchange->import_contacts(QDir::currentPath(), book, file.readAll(), path, said);
+  platform.message(said, MsgButtons::Ok, taken ? MsgIcon::Information : MsgIcon::Stop, item);
 }

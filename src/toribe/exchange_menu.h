@@ -3,7 +3,7 @@
 // what `toribe export` and `toribe import` do, in the working folder.
 #include <QString>
 
-#include "exchange/contact_import.h"
+#include "exchange/exchange_feature.h"
 
 class Platform;
 struct Module1;

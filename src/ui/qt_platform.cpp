@@ -16,7 +16,7 @@
 #include <QWindow>
 
 #include "core/module_loader.h"
-#include "keyring/desktop_keyring.h"
+#include "keyring/keyring_feature.h"
 #include "notices/notices_feature.h"
 #include "ui/after_first_paint.h"
 #include "ui/font_config_reader.h"
@@ -98,6 +98,20 @@ MsgAnswer QtPlatform::message(const QString& text, MsgButtons buttons, MsgIcon i
   }
 }
 
+// The feature's module, or nullptr after telling the user once that it is missing:
+// these features come back by themselves (the notice every day, the keyring at
+// every sync), and one message per run is enough.
+template <class Feature>
+const Feature* QtPlatform::feature_or_tell_once() {
+  QString error;
+  const Feature* feature = load_feature<Feature>(error);
+  if (!feature && !told_missing_.contains(Feature::kModule)) {
+    told_missing_.insert(Feature::kModule);
+    message(error, MsgButtons::Ok, MsgIcon::Exclamation, {});
+  }
+  return feature;
+}
+
 // The keyring answers later, outside any window event: the windows show what the
 // answer changed.
 KeyringDone QtPlatform::then_show(KeyringDone done) {
@@ -107,16 +121,26 @@ KeyringDone QtPlatform::then_show(KeyringDone done) {
   };
 }
 
+// Without its module the keyring counts as none: the password is asked for and kept in memory.
 void QtPlatform::keyring_read(const QString& key, KeyringDone done) {
-  desktop_keyring_read(key, then_show(std::move(done)));
+  if (const KeyringFeature* keyring = feature_or_tell_once<KeyringFeature>())
+    keyring->read(key, then_show(std::move(done)));
+  else if (done)
+    done({});
 }
 
 void QtPlatform::keyring_write(const QString& key, const QString& text, KeyringDone done) {
-  desktop_keyring_write(key, text, then_show(std::move(done)));
+  if (const KeyringFeature* keyring = feature_or_tell_once<KeyringFeature>())
+    keyring->write(key, text, then_show(std::move(done)));
+  else if (done)
+    done({});
 }
 
 void QtPlatform::keyring_delete(const QString& key, KeyringDone done) {
-  desktop_keyring_delete(key, then_show(std::move(done)));
+  if (const KeyringFeature* keyring = feature_or_tell_once<KeyringFeature>())
+    keyring->remove(key, then_show(std::move(done)));
+  else if (done)
+    done({});
 }
 
 bool QtPlatform::trust_certificate(const QString& host, const QString& fingerprint) {
@@ -263,20 +287,13 @@ void QtPlatform::quit() { QApplication::exit(0); }
 void QtPlatform::notify(const QString& title, const QStringList& lines) {
   // The notice at start comes after the first frame: its module is not part of it.
   after_first_paint(windows_.find(main_name_), [this, title, lines] {
-    QString error;
-    const NoticesFeature* notices = load_feature<NoticesFeature>(error);
-    if (!notices) {
-      // Said once: the notices come back every day the program stays open.
-      if (!notices_missing_told_) message(error, MsgButtons::Ok, MsgIcon::Exclamation, {});
-      notices_missing_told_ = true;
-      return;
-    }
-    notices->send(title, lines, [this] {
-      if (FormWindow* main = windows_.find(main_name_)) {
-        main->showNormal();
-        main->raise();
-        main->activateWindow();
-      }
-    });
+    if (const NoticesFeature* notices = feature_or_tell_once<NoticesFeature>())
+      notices->send(title, lines, [this] {
+        if (FormWindow* main = windows_.find(main_name_)) {
+          main->showNormal();
+          main->raise();
+          main->activateWindow();
+        }
+      });
   });
 }

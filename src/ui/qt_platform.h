@@ -1,6 +1,7 @@
 #pragma once
 // The platform on a real desktop.
 #include <QMap>
+#include <QSet>
 #include <memory>
 
 #include "core/instance_lock.h"
@@ -46,12 +47,14 @@ class QtPlatform : public Platform {
 
  private:
   KeyringDone then_show(KeyringDone done);
+  template <class Feature>
+  const Feature* feature_or_tell_once();
   WindowSet windows_;
   std::unique_ptr<InstanceLock> lock_;
   std::unique_ptr<InstanceLock> folder_lock_;  // tells a sync command the window is here
   QMap<int, QTimer*> timers_;
   int next_timer_ = 1;
   std::unique_ptr<QWidget> help_;
-  bool notices_missing_told_ = false;
-  QString main_name_;  // the main window, brought to the front by a chosen notification
+  QSet<QString> told_missing_;  // the modules the user was told are missing
+  QString main_name_;           // the main window, brought to the front by a chosen notification
 };
