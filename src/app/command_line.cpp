@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "sync/sync_feature.h"
+
 namespace {
 
 void print_to(FILE* stream, const QString& text) {
@@ -68,15 +70,8 @@ int usage_error(const QString& message, const Command* command) {
 void print_out(const QString& text) { print_to(stdout, text); }
 void print_err(const QString& text) { print_to(stderr, text); }
 
-namespace {
-int (*sync_runner)(const CommandArgs& args) = nullptr;
-}  // namespace
-
-void set_sync_command(int (*run)(const CommandArgs& args)) { sync_runner = run; }
-
 int run_sync_command(const CommandArgs& args) {
-  if (!sync_runner) return fail("この版のトリベには同期の機能がありません。");
-  return sync_runner(args);
+  return command_feature<SyncFeature>().command(args);
 }
 
 int fail(const QString& message) {

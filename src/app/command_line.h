@@ -47,9 +47,7 @@ struct Command {
   QStringList flags = {};  // the options it takes without a value: "--boxes"
 };
 
-// The sync needs Qt Network, which the logic does not link: the program hands
-// in the command at start, and the command table reaches it through here.
-void set_sync_command(int (*run)(const CommandArgs& args));
+// toribe sync, from the sync module (Qt Network).
 int run_sync_command(const CommandArgs& args);
 
 // Every command of the program, in the order --help lists them.

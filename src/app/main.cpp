@@ -6,7 +6,6 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
-#include "sync/sync_command.h"
 #include "ui/font_config_reader.h"
 #include "ui/qt_platform.h"
 
@@ -27,7 +26,6 @@ void leave_home_folder() {
 int main(int argc, char* argv[]) {
   // `toribe COMMAND …` runs the command and never opens a window; it loads the
   // module of its own feature only.
-  set_sync_command(&sync_command);
   if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
   start_reading_font_configuration();
   QApplication app(argc, argv);

@@ -35,7 +35,7 @@ Outcome toribe_with(const QStringList& modules, const QStringList& args) {
 
 // A module that links but lacks a symbol would fail only at its first use.
 TEST(Modules, EveryModuleBuiltBesideTheProgramLoads) {
-  for (const char* name : {"print", "notices", "keyring", "exchange", "almanac"}) {
+  for (const char* name : {"print", "notices", "keyring", "exchange", "almanac", "sync"}) {
     QString error;
     EXPECT_NE(load_module(name, name, error), nullptr) << error.toStdString();
   }
