@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   QuotedRecords book;
-  const ImportSummary summary = append_contacts(book, std::get<QList<Vcard>>(read), ContactBook::Addresses);
+  const ImportSummary summary =
+      append_contacts(book, std::get<QList<Vcard>>(read), ContactBook::Addresses);
   FUZZ_CHECK(qsizetype(book.records.size()) == summary.taken);
   const QString again = QDir(fuzz_folder()).filePath("Address.DAT");
   if (!write_quoted_records(again, book)) return 0;

@@ -13,7 +13,7 @@ packages+=(dpkg-dev file lintian appstream)
 packages+=(qt6-wayland weston dbus at-spi2-core python3-pyatspi)
 # The sync: Qt Network's TLS through OpenSSL; the tests run Radicale, with curl as the phone
 # and openssl making the certificate.
-packages+=(radicale python3-caldav curl openssl)
+packages+=(radicale curl openssl)
 # ccache keeps the second (sanitizer) build and rebuilds quick.
 packages+=(ccache)
 missing=()

@@ -44,7 +44,8 @@ bool has_category(icalcomponent* event, const QString& category) {
 // perhaps notes.
 QString memo_text(const QString& summary, const QString& description) {
   if (description.isEmpty()) return summary;
-  if (description.section('\n', 0, 0) == summary) return description;
+  // Readers drop the blanks that end a value, so a first line may have lost them.
+  if (description.section('\n', 0, 0).trimmed() == summary.trimmed()) return description;
   return summary + '\n' + description;
 }
 
@@ -149,6 +150,8 @@ std::optional<SyncRecord> event_record(const QByteArray& ics) {
   if (!event) return std::nullopt;
   const icaltimetype start = icalcomponent_get_dtstart(event);
   if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) return std::nullopt;
+  if (!start.is_date && !QTime(start.hour, start.minute, start.second).isValid())
+    return std::nullopt;
   if (icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY)) return std::nullopt;
   const QString summary = text_of(event, ICAL_SUMMARY_PROPERTY);
   const QDate day = start_day(start);
@@ -177,8 +180,8 @@ QByteArray event_bytes(const SyncRecord& record, const QByteArray& server_copy,
   if (record.kind != RecordKind::Holiday && old->fields != record.fields) {
     QString text = record.fields.value(0);
     const icaltimetype start = icalcomponent_get_dtstart(event);
-    if (!start.is_date && text.startsWith(hh_mm(start_time(start))))
-      text = text.mid(hh_mm(QTime(0, 0)).size());
+    if (const QString time = hh_mm(start_time(start)); !start.is_date && text.startsWith(time))
+      text = text.mid(time.size());
     set_text(event, ICAL_SUMMARY_PROPERTY, text.section('\n', 0, 0));
     if (record.kind == RecordKind::Memo)
       set_text(event, ICAL_DESCRIPTION_PROPERTY, text.contains('\n') ? text : QString());

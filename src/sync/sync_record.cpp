@@ -1,6 +1,7 @@
 #include "sync/sync_record.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 
 #include "cards/meishi_boxes.h"
 #include "cards/meishi_file.h"
@@ -12,6 +13,8 @@ namespace {
 int field_limit(RecordKind kind, qsizetype field) {
   return kind == RecordKind::Card && field < kCardFields ? kCardBoxes[field].max_length : 0;
 }
+
+const QRegularExpression kControls("[\\x00-\\x08\\x0B-\\x1F\\x7F]");
 
 bool one_line(RecordKind kind) { return kind != RecordKind::Memo; }
 
@@ -32,7 +35,12 @@ int fit_record(SyncRecord& record) {
   int dropped = 0;
   for (qsizetype i = 0; i < record.fields.size(); ++i) {
     QString& text = record.fields[i];
-    if (one_line(record.kind)) text.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    if (one_line(record.kind)) text.replace('\n', ' ');
+    // Control characters are nothing a box can hold; iCalendar writers drop some.
+    const qsizetype before = text.size();
+    text.remove(kControls);
+    dropped += int(before - text.size());
     // A double quote would end a quoted field early.
     if (record.kind == RecordKind::Address || record.kind == RecordKind::Card)
       dropped += int(text.count('"')), text.remove('"');
