@@ -52,7 +52,7 @@ QByteArray hash_of(const std::optional<SyncRecord>& record) {
 class Run {
  public:
   Run(const SyncRequest& request, DavClient& dav, SyncState state)
-      : request_(request), dav_(dav), saved_(state), working_(std::move(state)) {}
+      : request_(request), dav_(dav), initial_(state), saved_(state), working_(std::move(state)) {}
 
   std::optional<SyncFailure> sync();
   SyncCounts counts;
@@ -89,7 +89,7 @@ class Run {
 
   const SyncRequest& request_;
   DavClient& dav_;
-  SyncState saved_, working_;
+  SyncState initial_, saved_, working_;
   LocalFiles files_;
   QSet<SyncFile> changed_;
   QElapsedTimer since_save_;
@@ -181,8 +181,11 @@ std::optional<SyncFailure> Run::sync() {
   if (!changed_.isEmpty())
     if (auto failed = write_local_files(request_.data_dir, files_, changed_))
       return SyncFailure{SyncFailureKind::FileNotWritten, *failed};
-  saved_ = working_;
-  if (!save()) return SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile};
+  // A sync that changed nothing leaves the state file as it was.
+  if (working_ != initial_) {
+    saved_ = working_;
+    if (!save()) return SyncFailure{SyncFailureKind::FileNotWritten, kSyncStateFile};
+  }
   for (const CollectionState& cs : working_.collections)
     for (const ItemState& item : cs.items) counts.unsupported += item.unsupported;
   return std::nullopt;
@@ -268,7 +271,9 @@ std::optional<SyncFailure> Run::execute(SyncCollection c, const SyncAction& a, c
       work.items[a.href] = item;
       if (item.server_hash.isEmpty() && !item.unsupported) return std::nullopt;
       // Pairs already held by the files on both sides are safe to keep now.
-      if (a.local_after == a.local_before || item.unsupported) disk.items[a.href] = item;
+      const bool keep_now = a.local_after == a.local_before || item.unsupported;
+      if (!keep_now || disk.items.value(a.href) == item) return std::nullopt;
+      disk.items[a.href] = item;
       return saved_after(false);
     }
     case ActionKind::Download:
