@@ -13,7 +13,7 @@ def fail(message):
     sys.exit(f"FAIL: {message}")
 
 
-def wait_for(what, find, seconds=30):
+def wait_for(what, find, seconds=90):  # a loaded machine starts slowly
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         try:
