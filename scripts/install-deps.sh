@@ -14,6 +14,8 @@ packages+=(qt6-wayland weston dbus at-spi2-core python3-pyatspi)
 # The sync: Qt Network's TLS through OpenSSL; the tests run Radicale, with curl as the phone
 # and openssl making the certificate.
 packages+=(radicale curl openssl)
+# The screen-reader walk of every window: windows opened and closed as a person would.
+packages+=(xdotool openbox)
 # ccache keeps the second (sanitizer) build and rebuilds quick.
 packages+=(ccache)
 missing=()

@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/platform.h"
+#include "core/spoken_names.h"
 
 namespace {
 
@@ -30,6 +31,22 @@ constexpr KeyPlace kKeys[] = {
     {"Command2", -1, u"+", 3, 3},   {"Command3", -1, u"-", 3, 4},   {"Command1", 0, u"0", 4, 0},
     {"Command1", 10, u"．", 4, 1},  {"Command9", -1, u"±", 4, 2},   {"Command4", -1, u"=", 4, 3},
 };
+
+// What screen readers call the keys of signs and the boxes, in every face; the
+// keys that show words are called by them.
+constexpr SpokenName kSpokenNames[] = {
+    {"Command2", -1, "足す"},     {"Command3", -1, "引く"},
+    {"Command4", -1, "イコール"}, {"Command5", -1, "掛ける"},
+    {"Command6", -1, "割る"},     {"Command9", -1, "符号の切り替え"},
+    {"Command13", -1, "平方根"},  {"Command14", -1, "パーセント"},
+    {"Command1", 10, "小数点"},   {"Text1", -1, "表示"},
+    {"Text2", -1, "メモリー"},    {"Combo1", -1, "換算元の単位"},
+    {"Text3", -1, "元素 1行目"},  {"Text4", -1, "元素 2行目"},
+    {"Text5", -1, "元素 3行目"},  {"Text6", -1, "元素 4行目"},
+    {"Text7", -1, "元素 5行目"},
+};
+constexpr SpokenName kConversionNames[] = {{"Text1", -1, "換算結果"}, {"Text2", -1, "入力"}};
+constexpr SpokenName kPeriodicNames[] = {{"Text1", -1, "原子番号"}, {"Text2", -1, "見出し"}};
 
 // The route of a keypad key other than the digits.
 Handler<Calculator> keypad_route(CalcKey k) {
@@ -125,6 +142,7 @@ void Calculator::restore_design() {
   frame.visible = false;
   for (int i = 0; i <= 9; ++i)
     place(c("Option1", i), i < 5 ? 180 : 1440, 300 + (i % 5) * 340, 1200, 300);
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void Calculator::Form_Load() {
@@ -168,6 +186,7 @@ void Calculator::load_kansan_face() {
   c("Command1", 10).width = kKeyWidth;
   for (int n = 2; n <= 14; ++n) c(QString("Command%1").arg(n)).enabled = n == 7;
   caption = "換算";
+  give_spoken_names(*this, kConversionNames);
   Control& combo = c("Combo1");
   combo.selected = engine_.source();
   combo.text = combo.items.value(combo.selected);
@@ -199,6 +218,7 @@ void Calculator::load_syuuki_face() {
   for (int n : {4, 10, 11, 12}) c(QString("Command%1").arg(n)).enabled = true;
   for (int n : {2, 3, 5, 6, 7, 8, 9, 13, 14}) c(QString("Command%1").arg(n)).enabled = false;
   caption = "周期表";
+  give_spoken_names(*this, kPeriodicNames);
 }
 
 // Copies what the engine holds into the boxes of the face, after asking for the

@@ -90,6 +90,12 @@ struct Control {
   Font font;
   QString picture;  // resource path of an image or button picture
   QString shortcut;
+  // For screen readers (core/spoken_names.h): the name where neither caption nor
+  // label says what the control is, and what more a control has to tell.
+  QString spoken_name;
+  QString description;
+  bool current = false;    // the control stands for the present (today's day cell)
+  bool focusable = false;  // labels: reached by Tab and clicked by Enter (the focus day)
 
   QString ref() const { return index < 0 ? name : QString("%1(%2)").arg(name).arg(index); }
 };

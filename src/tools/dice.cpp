@@ -3,12 +3,16 @@
 #include <cmath>
 
 #include "core/platform.h"
+#include "core/spoken_names.h"
 
 namespace {
 
 constexpr int kWidth = 5880, kHeight = 5640;
 constexpr int kDieSize = 720;
 constexpr int kRestLeft = (kWidth - kDieSize) / 2, kRestTop = 1800;
+
+constexpr SpokenName kSpokenNames[] = {{"Command2", -1, "さいころを振る"},
+                                       {"Image1", -1, "さいころ"}};
 
 }  // namespace
 
@@ -31,6 +35,7 @@ void Dice::create_controls() {
   // The throw button's caption is its own name, as it has always been.
   place(add(Kind::Button, "Command2"), 1200, 4920, 1455, 420).text = "Command2";
   place(add(Kind::Button, "Command1"), 3240, 4920, 1455, 420).text = "戻る";
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void Dice::Form_Load() {

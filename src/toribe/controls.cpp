@@ -2,12 +2,35 @@
 #include <tuple>
 
 #include "calendar/month_layout.h"
+#include "core/spoken_names.h"
 #include "toribe/toribe.h"
 
 namespace {
 
 const char* const kOptionCaptions[3] = {"通常", "ﾕｰｻﾞｰ", "総合"};
 const Rgb kOptionColours[3] = {kBlack, {255, 128, 0}, kRed};
+
+// What screen readers call the controls that show no words of their own.
+const SpokenName kSpokenNames[] = {
+    {"Command13", 0, "10年前"},
+    {"Command13", 1, "前の年"},
+    {"Command13", 2, "前の月"},
+    {"Command13", 3, "次の月"},
+    {"Command13", 4, "次の年"},
+    {"Command13", 5, "10年後"},
+    {"Text1", -1, "日の情報"},
+    {"Text3", -1, "行事"},
+    {"Text4", -1, "メモの件数"},
+    {"Text2", -1, "メモ"},
+    {"List2", -1, "一覧"},
+    {"Image1", -1, "この日のメモあり"},
+    {"Image2", -1, "今日のメモあり"},
+    {"Toolbar1", 19, "未使用"},
+    {"Toolbar1", 20, "未使用"},
+    {"Toolbar1", 21, "未使用"},
+    {"Toolbar1", 22, "未使用"},
+    {"Toolbar1", 23, "未使用"},
+};
 
 }  // namespace
 
@@ -75,4 +98,5 @@ void Toribe::create_controls() {
   Control& sorter = add(Kind::ListBox, "List1");
   sorter.sorted = true;
   sorter.visible = false;
+  give_spoken_names(*this, kSpokenNames);
 }

@@ -12,4 +12,5 @@ void Toribe::holiday_iro() {
     if (marks[k] == DayMark::Holiday) c("Label1", k).fore = kRed;
     if (marks[k] == DayMark::Anniversary) c("Label1", k).fore = kMagenta;
   }
+  speak_days();
 }

@@ -33,6 +33,7 @@ void Toribe::read_memo() {
 void Toribe::memo_refresh() {
   c("Text4").text = memo_cnt != 0 ? QString::number(memo_cnt) + "件のメモがあります。" : QString();
   c("Image2").visible = today_memo.value(0) != 1000;
+  speak_days();
 }
 
 void store_memo_file(Toribe& form, Platform& platform, const QStringList& file_lines) {

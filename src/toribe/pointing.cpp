@@ -96,9 +96,19 @@ void Toribe::Label1_MouseMove(int index) {
 }
 
 void Toribe::point_syuku(int index, const QString& key, QString& holiday_name, bool& named) {
+  const QString name = syuku_name(index, key);
+  if (name.isEmpty()) return;
+  c("Label1", index).tooltip = name.left(100);
+  holiday_name = name;
+  named = true;
+}
+
+// The last slot of the table that names the day.
+QString Toribe::syuku_name(int index, const QString& key) const {
   const QString month_day = key.mid(5, 2) + key.mid(8, 2);
   // From 2000 成人の日 and 体育の日 sit on the second Monday, wherever its date falls.
   const int second_monday_cell = first_col <= 1 ? 8 : 15;
+  QString name;
   for (int slot = 0; slot < used_end(syuku_dat); ++slot) {
     const QString& entry = syuku_dat[slot];
     bool match = entry.left(4) == month_day;
@@ -106,11 +116,9 @@ void Toribe::point_syuku(int index, const QString& key, QString& holiday_name, b
       const int month = slot == kSeijinSlot ? 1 : 10;
       match = cur_month == month && index == second_monday_cell;
     }
-    if (!match) continue;
-    c("Label1", index).tooltip = entry.mid(4, 100);
-    holiday_name = entry.mid(4);
-    named = true;
+    if (match) name = entry.mid(4);
   }
+  return name;
 }
 
 void Toribe::Image2_MouseMove() {

@@ -11,6 +11,7 @@
 #include "core/form.h"
 #include "search/search_records.h"
 #include "settings/module1.h"
+#include "toribe/day_speech.h"
 #include "toribe/exchange_menu.h"
 
 // Makes the tool window of that name; nullptr for a window not in this build.
@@ -113,6 +114,14 @@ class Toribe : public Form {
   void Label2_MouseMove(int index);
   // The name of the table's national holiday on a day cell, and its tooltip.
   void point_syuku(int index, const QString& key, QString& holiday_name, bool& named);
+  QString syuku_name(int index, const QString& key) const;
+
+  // The day cells as screen readers hear them, and the focus day the arrow keys
+  // move, crossing into the next or previous month (day_speech.cpp).
+  void speak_days();
+  DayNotes day_notes(int cell, const QDate& date) const;
+  void Label1_KeyDown(int index, int& key_code);
+  QDate focus_day;
   // The memos of a clicked day in the memo pane, or the pane hidden.
   void show_day_memos(int index);
   // The memo pane: a header with the date, then each memo numbered.

@@ -13,8 +13,12 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
+#include "core/spoken_names.h"
+#include "ui/accessibility.h"
 #include "ui/caption_button.h"
+#include "ui/focus_label.h"
 #include "ui/font_config_reader.h"
 #include "ui/frame_box.h"
 #include "ui/list_box.h"
@@ -64,6 +68,8 @@ void FormWindow::build() {
   client_->setObjectName("client");
   client_->setMouseTracking(true);
   client_->installEventFilter(this);
+  accessibility::install();
+  accessibility::mark_container(client_);
   setCentralWidget(client_);
 
   QMap<QString, QMenu*> menus;
@@ -102,7 +108,10 @@ void FormWindow::build() {
       actions_[ref] = action;
       action_of_[&control] = action;
       refs_[action] = ref;
-      if (QWidget* button = toolbar_->widgetForAction(action)) button->setObjectName(ref);
+      if (QWidget* button = toolbar_->widgetForAction(action)) {
+        button->setObjectName(ref);
+        tool_button_of_[&control] = button;
+      }
       connect(action, &QAction::triggered, this, [this, &control] { fire(Event::Click, control); });
     }
   }
@@ -136,6 +145,7 @@ QWidget* FormWindow::make_widget(Control& control) {
   widget_of_[&control] = widget;
   applied_of_[widget].own_policy = widget->focusPolicy();
   refs_[widget] = ref;
+  mark_for_speech(control, widget);
   if (auto* view = qobject_cast<QAbstractScrollArea*>(widget)) {
     view->viewport()->installEventFilter(this);
     view->viewport()->setMouseTracking(true);
@@ -193,7 +203,7 @@ QToolBar* FormWindow::add_toolbar_row(const QString& name) {
 QWidget* FormWindow::create_widget(Control& control, QWidget* parent) {
   switch (control.kind) {
     case Kind::Label: {
-      auto* label = new QLabel(parent);
+      auto* label = new FocusLabel(parent);
       label->setTextFormat(Qt::PlainText);  // the form's text as typed, never read as markup
       label->setWordWrap(true);
       return label;
@@ -264,7 +274,12 @@ void FormWindow::connect_signals(Control& control, QWidget* widget) {
     });
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     connect(button, &QPushButton::clicked, this, [this, &control] {
-      if (!quiet()) fire(Event::Click, control);
+      if (quiet()) return;
+      if (std::exchange(pressing_, QString()) != control.ref()) {
+        click_control(control, MouseButton::Left);  // its press, release and click
+        return;
+      }
+      fire(Event::Click, control);
     });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     connect(bar, &QScrollBar::valueChanged, this, [this, &control](int value) {

@@ -66,6 +66,12 @@ class FormWindow : public QMainWindow {
   bool mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e);
   void escape();
   void press_button(const Control& control, QPushButton* button);
+  // A press and release of a mouse button on the control, then for the left
+  // button its click: what Enter and the menu key do on a label or picture.
+  void click_control(const Control& control, MouseButton button);
+  // The name, description and states a screen reader reads (form_window_speech.cpp).
+  void sync_speech(const Control& control, QWidget* widget);
+  void mark_for_speech(const Control& control, QWidget* widget);
   void choose(Control& control);
 
   bool quiet() const { return syncing_ || !live(); }
@@ -84,6 +90,11 @@ class FormWindow : public QMainWindow {
   // Looked up by control on every refresh, without building its ref.
   QHash<const Control*, QWidget*> widget_of_;
   QHash<const Control*, QAction*> action_of_;
+  QHash<const Control*, QWidget*> tool_button_of_;
+  // The button the mouse or the keyboard is pressing: its click then follows
+  // the press the form heard. Any other click (a screen reader's press action)
+  // brings its own press first.
+  QString pressing_;
   // What a refresh last gave each widget, so an unchanged control costs little.
   struct Applied {
     Qt::FocusPolicy own_policy;  // the widget's own, for when the control is a tab stop again

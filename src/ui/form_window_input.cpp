@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -141,6 +142,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       e.shift = vb_shift(mouse->modifiers());
       fire(e);
       if (mouse->button() != Qt::LeftButton) return false;
+      // A release that clicks does so right here; one that does not leaves no press behind.
+      if (control && control->kind == Kind::Button)
+        QMetaObject::invokeMethod(
+            this, [this] { pressing_.clear(); }, Qt::QueuedConnection);
       if (control && (control->kind == Kind::Option || control->kind == Kind::CheckBox)) {
         choose(*control);
         return true;
@@ -182,6 +187,21 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         if (!key->isAutoRepeat()) choose(*control);
         return true;
       }
+      // The menu key and Shift+F10 are the right button, on whatever a mouse could press.
+      const bool menu_key = key->key() == Qt::Key_Menu ||
+                            (key->key() == Qt::Key_F10 && key->modifiers() & Qt::ShiftModifier);
+      const bool pressable = control->kind == Kind::Label || control->kind == Kind::Image ||
+                             control->kind == Kind::Button;
+      if (menu_key && pressable) {
+        if (!key->isAutoRepeat()) click_control(*control, MouseButton::Right);
+        return true;
+      }
+      // Enter clicks a label that takes the focus (a day of the grid).
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && (control->kind == Kind::Label || control->kind == Kind::Image)) {
+        if (!key->isAutoRepeat()) click_control(*control, MouseButton::Left);
+        return true;
+      }
       // Enter and Space press the focused button as the mouse would, so that a
       // button that acts on its mouse-down answers the keyboard too.
       auto* button = qobject_cast<QPushButton*>(widgets_.value(control->ref()));
@@ -217,13 +237,19 @@ void FormWindow::press_button(const Control& control, QPushButton* button) {
   fire(e);
   e.type = Event::MouseUp;
   fire(e);
-  if (live() && button->isVisible() && button->isEnabled()) button->click();
+  if (live() && button->isVisible() && button->isEnabled()) {
+    pressing_ = control.ref();
+    button->click();
+    pressing_.clear();
+  }
 }
 
 bool FormWindow::mouse_down(Control* control, QObject* watched, QMouseEvent* mouse, Event& e) {
   e.type = Event::MouseDown;
   e.button = vb_button(mouse->button());
   e.shift = vb_shift(mouse->modifiers());
+  if (control && control->kind == Kind::Button && mouse->button() == Qt::LeftButton)
+    pressing_ = control->ref();
   if (control && control->kind == Kind::ListBox) {
     if (auto* list = qobject_cast<QListWidget*>(widgets_.value(control->ref()))) {
       const int row = list->indexAt(list->viewport()->mapFrom(static_cast<QWidget*>(watched),

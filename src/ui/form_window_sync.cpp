@@ -115,6 +115,7 @@ void FormWindow::sync_control(Control& control) {
     if (action->isChecked() != control.checked) action->setChecked(control.checked);
     if (action->isEnabled() != control.enabled) action->setEnabled(control.enabled);
     if (action->isVisible() != control.visible) action->setVisible(control.visible);
+    if (control.kind == Kind::ToolButton) sync_speech(control, nullptr);
     return;
   }
   QWidget* widget = widget_of_.value(&control);
@@ -131,7 +132,7 @@ void FormWindow::sync_control(Control& control) {
   if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled)
     widget->setEnabled(control.enabled);
   Applied& applied = applied_of_[widget];
-  const Qt::FocusPolicy own = applied.own_policy;
+  const Qt::FocusPolicy own = control.focusable ? Qt::StrongFocus : applied.own_policy;
   const auto policy = control.tab_stop || own == Qt::NoFocus ? own : Qt::ClickFocus;
   if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   if (widget->toolTip() != control.tooltip) widget->setToolTip(control.tooltip);
@@ -142,6 +143,7 @@ void FormWindow::sync_control(Control& control) {
     applied.font_set = true;
   }
   set_colours(widget, control);
+  sync_speech(control, widget);
   const Qt::Alignment align = control.align == Align::Center  ? Qt::AlignCenter
                               : control.align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
                                                               : Qt::AlignLeft | Qt::AlignVCenter;

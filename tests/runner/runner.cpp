@@ -59,10 +59,11 @@ void send_mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoi
   QApplication::sendEvent(widget, &event);
 }
 
-void send_key(QWidget* widget, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void send_key(QWidget* widget, int key, const QString& text,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   QApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QApplication::sendEvent(widget, &release);
 }
 
@@ -70,6 +71,7 @@ struct KeyName {
   const char* name;
   int key;
   const char* text;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 const KeyName kKeys[] = {
     {"Enter", Qt::Key_Return, "\r"},
@@ -87,6 +89,9 @@ const KeyName kKeys[] = {
     {"PageDown", Qt::Key_PageDown, ""},
     {"Space", Qt::Key_Space, " "},
     {"F1", Qt::Key_F1, ""},
+    {"Menu", Qt::Key_Menu, ""},
+    {"Shift+F10", Qt::Key_F10, "", Qt::ShiftModifier},
+    {"Shift+Tab", Qt::Key_Backtab, "", Qt::ShiftModifier},
 };
 
 }  // namespace
@@ -346,7 +351,7 @@ QString Runner::act(const QString& verb, const std::vector<Word>& w, const Comma
     if (verb == "key") {
       for (const KeyName& key : kKeys)
         if (arg(2) == key.name) {
-          send_key(widget, key.key, QString::fromLatin1(key.text));
+          send_key(widget, key.key, QString::fromLatin1(key.text), key.modifiers);
           return {};
         }
       return "unknown key " + arg(2);

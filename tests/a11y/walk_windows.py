@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""Walks the main window and every tool window as a screen reader does (AT-SPI)
+and fails on a reachable control without a name, a grid day without its date,
+or a tool bar listed twice. Runs the program once, under Xvfb, on a private
+session bus with at-spi2-core's accessibility bus.  Usage: walk_windows.py TORIBE"""
+import os, re, subprocess, sys, tempfile, time
+
+if os.environ.get("TORIBE_WALK_BUS") != "1":  # a session bus of our own
+    os.environ["TORIBE_WALK_BUS"] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
+
+import pyatspi  # noqa: E402
+
+NAMED = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_LIST,
+         pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_CHECK_BOX,
+         pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_TOGGLE_BUTTON}
+# Each tool window by the menu item (or toolbar button) that opens it.
+TOOLS = ["電卓", "換算", "周期表", "時の計算", "こよみ", "年号変換", "住所録", "こづかい帳",
+         "名刺管理", "贈答控え", "ナンバーズ大予想", "プロ野球勝敗表", "すべてのデータを検索",
+         "バージョン情報", "さいころ"]
+WAYS_OUT = ("戻る", "閉じる", "OK", "終了", "終わり", "抜ける")
+problems = []
+
+
+def start():
+    read, write = os.pipe()
+    subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                      "-nolisten", "tcp"], pass_fds=[write])
+    os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+    subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    time.sleep(1)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               XDG_RUNTIME_DIR=tempfile.mkdtemp())
+    return subprocess.Popen([sys.argv[1]], cwd=tempfile.mkdtemp(), env=env)
+
+
+def wait_for(find, what, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"FAIL: {what} never appeared")
+
+
+def nodes(node):
+    for child in node:
+        if child is None:
+            continue
+        state = child.getState()
+        if state.contains(pyatspi.STATE_SHOWING) or child.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM):
+            yield child
+            yield from nodes(child)
+
+
+def frames(app):
+    return [w for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def check(window, title):
+    toolbars, days = set(), 0
+    for node in nodes(window):
+        role, name = node.getRole(), node.name.strip()
+        where = f"{title}: {node.getRoleName()}"
+        if role in NAMED and not name and node.getState().contains(pyatspi.STATE_SHOWING):
+            problems.append(f"{where} without a name")
+        if role == pyatspi.ROLE_TOOL_BAR:
+            buttons = tuple(child.name for child in node)
+            if buttons in toolbars:
+                problems.append(f"{where} twice")
+            toolbars.add(buttons)
+        if role == pyatspi.ROLE_LABEL and re.fullmatch(r"\d{1,2}", name):
+            problems.append(f"{where} {name}: a day as a bare number")
+        day = re.fullmatch(r"(\d{1,2})日", name)
+        if role == pyatspi.ROLE_LABEL and day:
+            days += 1
+            if not re.match(rf"\d+年\d+月{day[1]}日 [日月火水木金土]曜日", node.description):
+                problems.append(f"{where} {name} without its date: {node.description!r}")
+    return days
+
+
+def press(window, names):
+    for node in nodes(window):
+        if node.name.startswith(names) and node.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_PUSH_BUTTON):
+            try:
+                node.queryAction().doAction(0)
+            except Exception:
+                pass  # a modal window holds the answer back until it closes
+            return True
+    return False
+
+
+def main():
+    program = start()
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = wait_for(lambda: next((a for a in desktop if a and a.get_process_id() == program.pid), None),
+                   "the program")
+    main_window = wait_for(lambda: frames(app)[:1], "the main window")[0]
+    if check(main_window, "main window") < 28:
+        problems.append("main window: the month grid's days are missing")
+    for tool in TOOLS:
+        if not press(main_window, tool):
+            problems.append(f"no menu item or button {tool}")
+            continue
+        window = wait_for(lambda: [w for w in frames(app) if w != main_window][:1], tool)[0]
+        check(window, f"{tool} ({window.name})")
+        if not press(window, WAYS_OUT):
+            subprocess.run(["xdotool", "key", "Escape"])
+        wait_for(lambda: len(frames(app)) == 1 or None, f"{tool} closing")
+    program.kill()
+    print("\n".join(problems) or "every window named")
+    return 1 if problems else 0
+
+
+sys.exit(main())
