@@ -40,6 +40,15 @@ QString one_line(const QString& text) {
   return line.trimmed();
 }
 
+// "ク リ ア ー", "Ｅ　Ｎ　Ｄ": letters spaced out for looks are read as one word.
+QString unspaced(const QString& caption) {
+  const QStringList parts = caption.split(QChar(' '), Qt::SkipEmptyParts);
+  const bool spaced =
+      parts.size() > 1 &&
+      std::all_of(parts.begin(), parts.end(), [](const QString& p) { return p.size() == 1; });
+  return spaced ? parts.join(QString()) : caption;
+}
+
 const Control* frame_of(const Form& form, const Control& control) {
   if (control.parent.isEmpty()) return nullptr;
   for (const Control& other : form.controls())
@@ -90,7 +99,7 @@ const Control* describing_label(const Form& form, const Control& box) {
 
 QString spoken_name(const Form& form, const Control& control) {
   if (is_captioned(control.kind)) {
-    const QString caption = one_line(without_access_mark(control.text));
+    const QString caption = unspaced(one_line(without_access_mark(control.text)));
     // A caption left as the control's own name ("Command2") says nothing either.
     if (has_words(caption) && caption != control.name) return caption;
     if (!control.spoken_name.isEmpty()) return control.spoken_name;

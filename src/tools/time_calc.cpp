@@ -1,5 +1,6 @@
 #include "tools/time_calc.h"
 
+#include "core/spoken_names.h"
 #include "tools/time_calc_arith.h"
 
 namespace {
@@ -9,6 +10,15 @@ const char* const kSubtract = "減算";
 constexpr int kKeyEnter = 13, kKeyLeft = 37, kKeyRight = 39;
 
 QString box(int k) { return QString("Text%1").arg(k); }
+
+// The unit labels stand right of their boxes, so each box is named here.
+constexpr SpokenName kSpokenNames[] = {
+    {"Text1", -1, "1つ目の時間 時"}, {"Text2", -1, "1つ目の時間 分"},
+    {"Text3", -1, "1つ目の時間 秒"}, {"Text4", -1, "2つ目の時間 時"},
+    {"Text5", -1, "2つ目の時間 分"}, {"Text6", -1, "2つ目の時間 秒"},
+    {"Text7", -1, "答え 時"},        {"Text8", -1, "答え 分"},
+    {"Text9", -1, "答え 秒"},
+};
 
 // Boxes 1 and 4 hold hours; the others minutes or seconds.
 TimeBox box_kind(int k) { return k == 1 || k == 4 ? TimeBox::Hours : TimeBox::MinutesOrSeconds; }
@@ -74,6 +84,7 @@ void TimeCalc::create_controls() {
   clear.top = 1290;
   clear.width = 1215;
   clear.height = 420;
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void TimeCalc::Form_Load() {

@@ -37,6 +37,8 @@ TEST(SpokenNames, CaptionsLoseTheirAccessKeyAndSignsGiveWayToTheTableThenTheTool
       {Kind::Frame, "色(&C)", "", "", "色"},
       {Kind::Button, "M+", "メモリー加算", "", "M+"},
       {Kind::Button, "Command1", "振る", "", "振る"},
+      {Kind::Button, "ク リ ア ー", "", "", "クリアー"},
+      {Kind::Button, "Ｅ　Ｎ　Ｄ", "", "", "ＥＮＤ"},
   };
   for (const auto& c : cases) {
     Sheet sheet;
