@@ -1,9 +1,12 @@
 #include "baseball/baseball.h"
 
 #include "core/number_text.h"
+#include "core/spoken_names.h"
 #include "settings/settings.h"
 
 namespace {
+constexpr SpokenName kSpokenNames[] = {
+    {"List1", -1, "勝敗表"}, {"Command2", 0, "前のシーズン"}, {"Command2", 1, "次のシーズン"}};
 
 constexpr int kFirstSeason = 1996, kLastSeason = 2010;
 // At opening, the seasons after the base year that are tried in turn.
@@ -34,6 +37,7 @@ void Baseball::create_controls() {
   place(add(Kind::Button, "Command2", 0), 6240, 3720, 495, 375).text = "＜";
   place(add(Kind::Button, "Command2", 1), 6780, 3720, 495, 375).text = "＞";
   place(add(Kind::Button, "Command1"), 7320, 3720, 975, 375).text = "戻る";
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void Baseball::Form_Load() {

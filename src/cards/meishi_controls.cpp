@@ -2,6 +2,7 @@
 // and, below the short window's edge, the prompt line with 登録 and 終了.
 #include "cards/meishi.h"
 #include "cards/meishi_boxes.h"
+#include "core/spoken_names.h"
 
 namespace {
 
@@ -36,6 +37,14 @@ constexpr BoxLabel kBoxLabels[] = {
     {kPhone2, "Label4", "TEL 2"},
     {kFax, "Label5", "FAX"},
     {kMail, "Label6", "E-Mail"},
+};
+
+// What screen readers call the card's boxes: a card prints no caption before most.
+constexpr SpokenName kSpokenNames[] = {
+    {"Text1", -1, "会社名"},        {"Text2", -1, "部課名"},        {"Text3", -1, "役職名"},
+    {"Text4", -1, "名前"},          {"Text14", -1, "郵便番号"},     {"Text5", -1, "所在地"},
+    {"Text6", -1, "電話番号１"},    {"Text7", -1, "電話番号２"},    {"Text8", -1, "ＦＡＸ"},
+    {"Text13", -1, "Ｅ－Ｍａｉｌ"}, {"Text11", -1, "表示データNo"}, {"Text12", -1, "案内"},
 };
 
 }  // namespace
@@ -107,6 +116,7 @@ void Meishi::create_controls() {
   prompt.tab_stop = false;
   place(add(Kind::Button, "Command1"), 5760, 5880, 615, 375).text = "登録";
   place(add(Kind::Button, "Command6"), 6480, 5880, 615, 375).text = "終了";
+  give_spoken_names(*this, kSpokenNames);
 
   for (Control& control : controls())
     if (control.kind == Kind::Button) {

@@ -109,9 +109,9 @@ QString spoken_name(const Form& form, const Control& control) {
   if (!control.spoken_name.isEmpty()) return control.spoken_name;
   if (control.kind == Kind::ToolButton) return one_line(control.tooltip);
   if (!is_box(control.kind)) return {};
+  if (!control.tooltip.isEmpty()) return one_line(control.tooltip);
   if (const Control* label = describing_label(form, control))
     return one_line(without_access_mark(label->text));
-  if (!control.tooltip.isEmpty()) return one_line(control.tooltip);
   if (const Control* frame = frame_of(form, control))
     return one_line(without_access_mark(frame->text));
   return {};

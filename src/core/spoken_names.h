@@ -4,8 +4,8 @@
 // - a button, option button, check box or frame: its caption without the
 //   access-key mark; a caption of signs only ("<<", "√") or the control's own
 //   name gives way to the form's table of names, then to the tooltip;
-// - a text, list or combo box or a scroll bar: the table's name, else the label
-//   just left of it or just above it, else its tooltip, else its frame's caption;
+// - a text, list or combo box or a scroll bar: the table's name, else its
+//   tooltip, else the label just left of it or just above it, else its frame's caption;
 // - anything else: the table's name, when it has one.
 // A label that names a box says nothing more on its own, nor does a picture,
 // a shape or a line without a name: they only decorate.

@@ -1,6 +1,7 @@
 // The gift window's controls, in twips: the calendar on the left, the list and the
 // entry boxes on the right, the mode buttons along the bottom.
 #include "calendar/month_layout.h"
+#include "core/spoken_names.h"
 #include "gifts/zouto.h"
 
 namespace {
@@ -97,4 +98,6 @@ void Zouto::create_controls() {
   }
 
   for (const ButtonLine& line : kButtons) add_button(line).back = kUsableButton;
+  static constexpr SpokenName kSpokenNames[] = {{"List1", -1, "贈答の一覧"}, {"Text1", -1, "状態"}};
+  give_spoken_names(*this, kSpokenNames);
 }

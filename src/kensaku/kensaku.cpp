@@ -1,6 +1,7 @@
 #include "kensaku/kensaku.h"
 
 #include "core/platform.h"
+#include "core/spoken_names.h"
 #include "settings/settings.h"
 
 namespace {
@@ -34,6 +35,9 @@ void Kensaku::create_controls() {
   list.font = {"ＭＳ ゴシック", 9};
   place(add(Kind::Button, "Command1"), 4920, 4620, 1140, 375).text = "開く";
   place(add(Kind::Button, "Command2"), 6180, 4620, 1140, 375).text = "戻る";
+  static constexpr SpokenName kSpokenNames[] = {{"Text1", -1, "探す言葉"},
+                                                {"List1", -1, "見つかったもの"}};
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void Kensaku::Form_Load() {

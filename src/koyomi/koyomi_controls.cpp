@@ -56,6 +56,7 @@ void Koyomi::create_controls() {
     cell.font = {"DejaVu Sans", 9, false};
   }
   Control& line = place(add(Kind::TextBox, "Text1"), kGridLeft, 7200, kWidth - 2 * kGridLeft, 330);
+  line.spoken_name = "日の情報";
   line.locked = true;
   line.tab_stop = false;
 

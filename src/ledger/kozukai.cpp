@@ -3,6 +3,7 @@
 #include "core/platform.h"
 #include "core/record_form.h"
 #include "core/save.h"
+#include "core/spoken_names.h"
 #include "settings/settings.h"
 
 namespace {
@@ -112,6 +113,9 @@ void Kozukai::create_controls() {
   amount.numeric = true;
   // The record's two-digit length field holds any amount of this length.
   amount.max_length = 20;
+  static constexpr SpokenName kSpokenNames[] = {
+      {"List1", -1, "明細"}, {"Text3", -1, "案内"}, {"Text1", -1, "内容"}, {"Text2", -1, "金額"}};
+  give_spoken_names(*this, kSpokenNames);
 
   button("Command4", -1, "支出", 4440, 5760, 615, 375);
   button("Command3", -1, "入金", 5040, 5760, 615, 375);

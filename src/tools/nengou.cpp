@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/platform.h"
+#include "core/spoken_names.h"
 #include "settings/settings.h"
 #include "tools/nengou_eras.h"
 
@@ -11,6 +12,13 @@ namespace {
 constexpr int kFirstYear = 1868, kLastYear = 2191;
 // Years past this change nothing: 平成 ends at era year 200.
 constexpr int kLastShownYear = 2188;
+
+constexpr SpokenName kSpokenNames[] = {
+    {"HScroll1", -1, "西暦の年を変える"},
+    {"Text3", -1, "年号"},
+    {"Text2", -1, "年号の年"},
+    {"HScroll2", -1, "年号の年を変える"},
+};
 
 }  // namespace
 
@@ -59,6 +67,7 @@ void Nengou::create_controls() {
     c(name).locked = true;
     c(name).align = Align::Right;
   }
+  give_spoken_names(*this, kSpokenNames);
 }
 
 // Four buttons as the window always had them; five share the same row when

@@ -2,6 +2,7 @@
 
 #include "core/half_width.h"
 #include "core/platform.h"
+#include "core/spoken_names.h"
 
 namespace {
 
@@ -48,6 +49,17 @@ void Number::create_controls() {
   round.align = Align::Center;
   place(add(Kind::Button, "Command5"), 2760, 2040, 855, 480).text = "Ｅ　Ｎ　Ｄ";
   place(add(Kind::TextBox, "Text5"), 360, 2700, 3255, 360).locked = true;
+  static constexpr SpokenName kSpokenNames[] = {
+      {"Text1", -1, "1桁目"},
+      {"Text2", -1, "2桁目"},
+      {"Text3", -1, "3桁目"},
+      {"Command1", -1, "1桁目を止める"},
+      {"Command2", -1, "2桁目を止める"},
+      {"Command3", -1, "3桁目を止める"},
+      {"Text4", -1, "回数"},
+      {"Text5", -1, "予想"},
+  };
+  give_spoken_names(*this, kSpokenNames);
 }
 
 void Number::Form_Load() {

@@ -194,7 +194,9 @@ QWidget* FormWindow::widget(const QString& ref) {
 }
 
 QToolBar* FormWindow::add_toolbar_row(const QString& name) {
-  QToolBar* row = addToolBar(name);
+  // The rows are one toolbar wrapped: each says which part it is.
+  const int rows = int(findChildren<QToolBar*>().size());
+  QToolBar* row = addToolBar(rows == 0 ? QString("ツールバー") : QString("ツールバー %1段目").arg(rows + 1));
   row->setMovable(false);
   row->setIconSize(QSize(16, 16));
   return row;
