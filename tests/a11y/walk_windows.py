@@ -123,6 +123,10 @@ def main():
     main_window = wait_for(lambda: frames(app)[:1], "the main window")[0]
     if check(main_window, "main window") < 28:
         problems.append("main window: the month grid's days are missing")
+    month = lambda: [n.name for n in nodes(main_window) if re.fullmatch(r"\d+年\s*\d+月", n.name)]
+    shown = month()
+    press(main_window, ("次の月",))  # a screen reader's press turns the page as a click does
+    wait_for(lambda: month() != shown, "the next month after a press of 次の月", 5)
     for tool in os.environ.get("TORIBE_WALK_ONLY", "").split() or TOOLS:
         if tool in BY_KEYS:
             subprocess.run(["xdotool", "search", "--name", "^トリベ", "windowactivate", "--sync"])
@@ -136,9 +140,10 @@ def main():
         time.sleep(0.5)  # built and shown whole
         check(window, f"{tool} ({window.name})")
         if not press(window, WAYS_OUT):  # the close box, through the window manager
+            activate = ["xdotool", "search", "--name", f"^{window.name}$", "windowactivate"]
             active = ["xdotool", "getactivewindow", "getwindowname"]
-            wait_for(lambda: subprocess.run(active, capture_output=True, text=True).stdout.strip()
-                     == window.name, f"{tool} active")
+            wait_for(lambda: subprocess.run(activate, capture_output=True) and subprocess.run(
+                active, capture_output=True, text=True).stdout.strip() == window.name, f"{tool} active")
             subprocess.run(["xdotool", "key", "alt+F4"])
         wait_for(lambda: len(frames(app)) == 1 or None, f"{tool} closing")
     print("\n".join(problems) or "every window named")
