@@ -126,7 +126,7 @@ bool only_decorates(const Form& form, const Control& control) {
     case Kind::Label:
       if (!control.spoken_name.isEmpty() || !is_caption_label(control)) return false;
       for (const Control& box : form.controls())
-        if (is_box(box.kind) && box.spoken_name.isEmpty() &&
+        if (is_box(box.kind) && box.spoken_name.isEmpty() && box.tooltip.isEmpty() &&
             describing_label(form, box) == &control)
           return true;
       return false;
