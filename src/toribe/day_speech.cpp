@@ -94,5 +94,8 @@ void Toribe::Label1_KeyDown(int index, int& key_code) {
     if (cur_month != to.month() || cur_year != to.year()) focus_day = from;
   }
   speak_days();
-  set_focus("Label1", first_col + focus_day.day() - 1);
+  // The day the keys moved to shows what pointing at it would.
+  const int cell = first_col + focus_day.day() - 1;
+  set_focus("Label1", cell);
+  Label1_MouseMove(cell);
 }

@@ -17,8 +17,6 @@ Toribe::Toribe(Module1& module1, Platform& platform, ToolFactory make_tool)
       {Event::MouseDown, "Label1", &Toribe::Label1_MouseDown},
       {Event::Click, "Label1", &Toribe::Label1_Click},
       {Event::MouseMove, "Label1", &Toribe::Label1_MouseMove},
-      // The focus day shows what pointing at it would.
-      {Event::GotFocus, "Label1", &Toribe::Label1_MouseMove},
       {Event::KeyDown, "Label1", &Toribe::Label1_KeyDown},
       {Event::MouseMove, "Label2", &Toribe::Label2_MouseMove},
       {Event::MouseMove, "Image2", &Toribe::Image2_MouseMove},

@@ -53,11 +53,15 @@ void FormWindow::click_control(const Control& control, MouseButton button) {
   e.name = control.name;
   e.index = control.index;
   e.button = int(button);
+  // A mouse is over what it presses: the form hears it pointed at first.
+  e.type = Event::MouseMove;
+  fire(e);
   for (Event::Type type : {Event::MouseDown, Event::MouseUp}) {
+    if (!live()) return;
     e.type = type;
     fire(e);
-    if (!live()) return;
   }
+  if (!live()) return;
   if (button != MouseButton::Left) return;
   // The press may have disabled or hidden the control, as a mouse click would find.
   Control* still = form_.find(control.name, control.index);
